@@ -1,0 +1,138 @@
+#include "math/math3d.h"
+
+#include <gtest/gtest.h>
+
+namespace math3d {
+namespace {
+
+constexpr float kEps = 1e-6f;
+
+void ExpectVector(const Vector3& v, float x, float y, float z, float eps = kEps) {
+  EXPECT_NEAR(v.GetX(), x, eps);
+  EXPECT_NEAR(v.GetY(), y, eps);
+  EXPECT_NEAR(v.GetZ(), z, eps);
+}
+
+bool IsIdentity(const Matrix3x3& m, float eps = kEps) {
+  for (unsigned i = 0; i < 3; ++i)
+    for (unsigned j = 0; j < 3; ++j)
+      if (std::fabs(m(i, j) - (i == j ? 1.0f : 0.0f)) > eps) return false;
+  return true;
+}
+
+TEST(Vector3Test, DefaultsAndAccess) {
+  Vector3 v;
+  ExpectVector(v, 0, 0, 0, 0);
+  v(1) = 5.0f;
+  v.SetZ(-2.0f);
+  EXPECT_EQ(v.GetY(), 5.0f);
+  EXPECT_EQ(v[2], -2.0f);
+}
+
+TEST(Vector3Test, NormalizeAndLength) {
+  Vector3 zero;
+  zero.Normalize();
+  ExpectVector(zero, 0, 0, 0, 0);
+
+  Vector3 v(3, 0, 4);
+  EXPECT_FLOAT_EQ(v.Length(), 5.0f);
+  v.Normalize();
+  ExpectVector(v, 0.6f, 0, 0.8f);
+}
+
+TEST(Vector3Test, CrossProductAndSkewMatrixAgree) {
+  ExpectVector(CrossProduct(Vector3(1, 0, 0), Vector3(0, 1, 0)), 0, 0, 1, 0);
+  const Vector3 v(0.3f, -1.7f, 2.5f), u(4.0f, 0.5f, -1.25f);
+  const Matrix3x3 skew(v, SkewSymmetric);
+  ExpectVector(skew * v, 0, 0, 0);
+  const Vector3 a = skew * u, b = CrossProduct(v, u);
+  ExpectVector(a, b.GetX(), b.GetY(), b.GetZ());
+}
+
+TEST(Vector3Test, ScalingAndSum) {
+  const Vector3 v(1, 2, 3);
+  ExpectVector(v * 2.0f, 2, 4, 6, 0);
+  ExpectVector(0.5f * v, 0.5f, 1, 1.5f, 0);
+  ExpectVector(v + Vector3(1, 1, 1), 2, 3, 4, 0);
+}
+
+TEST(Matrix3x3Test, ProductsFollowRowColumnConvention) {
+  Matrix3x3 a, b;
+  float n = 1.0f;
+  for (unsigned i = 0; i < 3; ++i)
+    for (unsigned j = 0; j < 3; ++j) {
+      a(i, j) = n;
+      b(i, j) = 10.0f - n;
+      n += 1.0f;
+    }
+  const Matrix3x3 p = a * b;
+  // Row 0 of a is (1,2,3); column 0 of b is (9,6,3).
+  EXPECT_FLOAT_EQ(p(0, 0), 1 * 9 + 2 * 6 + 3 * 3);
+  EXPECT_FLOAT_EQ(p(2, 1), 7 * 8 + 8 * 5 + 9 * 2);
+  const Vector3 r = a * Vector3(1, 0, -1);
+  ExpectVector(r, -2, -2, -2, 0);
+  const Matrix3x3 t = Transpose(a);
+  EXPECT_EQ(t(0, 2), a(2, 0));
+  const Matrix3x3 s = 2.0f * a + b;
+  EXPECT_EQ(s(1, 1), 2 * 5.0f + 5.0f);
+}
+
+TEST(Matrix3x3Test, RotationsTurnCounterClockwise) {
+  ExpectVector(RotationZ(90) * Vector3(1, 0, 0), 0, 1, 0);
+  ExpectVector(RotationX(90) * Vector3(0, 1, 0), 0, 0, 1);
+  // Pi is slightly off, so 270 degrees lands a little off the axis.
+  ExpectVector(RotationX(270) * Vector3(0, 0, 1), 0, 1, 0, 1e-6f);
+  EXPECT_TRUE(IsIdentity(RotationZ(0) * RotationX(0)));
+}
+
+TEST(Matrix3x3Test, OrthonormalizeRepairsColumns) {
+  Matrix3x3 identity;
+  Orthonormalize(identity);
+  EXPECT_TRUE(IsIdentity(identity, 0));
+
+  Matrix3x3 missing_z;
+  missing_z(2, 2) = 0.0f;
+  Orthonormalize(missing_z);
+  EXPECT_TRUE(IsIdentity(missing_z, 0));
+
+  // A drifted rotation becomes orthonormal and right-handed; column 0 keeps its direction.
+  Matrix3x3 drifted = RotationZ(30) * RotationX(50);
+  drifted(0, 0) *= 1.01f;
+  drifted(1, 2) += 0.02f;
+  const Vector3 before = drifted.Column(0);
+  Orthonormalize(drifted);
+  EXPECT_TRUE(IsIdentity(Transpose(drifted) * drifted, 2e-6f));
+  const Vector3 after = drifted.Column(0);
+  const Vector3 scaled = before * (1.0f / before.Length());
+  ExpectVector(after, scaled.GetX(), scaled.GetY(), scaled.GetZ());
+  const Vector3 z = CrossProduct(drifted.Column(0), drifted.Column(1));
+  ExpectVector(drifted.Column(2), z.GetX(), z.GetY(), z.GetZ());
+}
+
+TEST(Matrix3x3Test, OpenGLMatrixIsColumnMajor) {
+  float m[16];
+  ToOpenGLMatrix(Matrix3x3(), Vector3(1, 2, 3), m);
+  const float expected[16] = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 1, 2, 3, 1};
+  for (int i = 0; i < 16; ++i) EXPECT_EQ(m[i], expected[i]) << i;
+
+  Matrix3x3 r = RotationZ(90);
+  ToOpenGLMatrix(r, Vector3(), m);
+  EXPECT_EQ(m[1], r(1, 0));  // column 0, row 1
+  EXPECT_EQ(m[4], r(0, 1));
+}
+
+TEST(Math3dDeathTest, GuardsReportConditionSourceAndLine) {
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  Vector3 v;
+  Matrix3x3 m;
+  unsigned three = 3;
+  EXPECT_DEATH(v(three) = 1.0f, "Assertion failed: Row < 3, file math3d, line [0-9]+");
+  EXPECT_DEATH(m(0, three) = 1.0f, R"(Assertion failed: \(Row < 3\) && \(Column < 3\), file math3d)");
+  EXPECT_DEATH(m(static_cast<unsigned>(-1), 0), R"(\(Row < 3\) && \(Column < 3\))");
+  EXPECT_DEATH(Matrix3x3(v, static_cast<ConstructionMode>(1)),
+               "Assertion failed: Mode == SkewSymmetric, file math3d");
+  EXPECT_DEATH(ToOpenGLMatrix(m, v, nullptr), "Assertion failed: pM, file math3d");
+}
+
+}  // namespace
+}  // namespace math3d

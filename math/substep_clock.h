@@ -1,0 +1,55 @@
+#pragma once
+// Real-time stepping shared by both simulations: each frame reads a free-running
+// millisecond counter and advances the world by the time since the previous frame
+// in sub-steps of at most a given length. Time is kept in whole microseconds, so
+// the catch-up always ends, no sub-step is a rounding sliver, and the world stays
+// in step with the clock however long the program runs (the counter may wrap).
+
+#include <chrono>
+#include <cstdint>
+#include <functional>
+
+namespace math3d {
+
+// A 32-bit millisecond counter; it wraps after about 49.7 days.
+using MillisecondClock = std::function<std::uint32_t()>;
+
+inline std::uint32_t SystemMilliseconds() {
+  const auto now = std::chrono::steady_clock::now().time_since_epoch();
+  return static_cast<std::uint32_t>(
+      std::chrono::duration_cast<std::chrono::milliseconds>(now).count());
+}
+
+class SubstepClock {
+ public:
+  // Calls step(h) for every sub-step of this frame, h in seconds and never above
+  // max_step_us microseconds. The first frame only starts the clock.
+  template <class Step>
+  void RunFrame(std::uint32_t now_ms, std::uint32_t max_step_us, Step&& step) {
+    if (!started_) {
+      started_ = true;
+      last_ms_ = now_ms;
+      return;
+    }
+    const std::uint32_t elapsed_ms = now_ms - last_ms_;  // unsigned: survives the wrap
+    last_ms_ = now_ms;
+    elapsed_total_ms_ += elapsed_ms;
+    std::uint64_t remaining_us = std::uint64_t(elapsed_ms) * 1000u;
+    while (remaining_us > 0) {
+      const std::uint64_t h_us = remaining_us < max_step_us ? remaining_us : max_step_us;
+      step(static_cast<float>(double(h_us) * 1e-6));
+      remaining_us -= h_us;
+    }
+  }
+
+  bool Started() const { return started_; }
+  // Seconds the world has been advanced since the first frame.
+  double LastTime() const { return double(elapsed_total_ms_) * 1e-3; }
+
+ private:
+  bool started_ = false;
+  std::uint32_t last_ms_ = 0;
+  std::uint64_t elapsed_total_ms_ = 0;
+};
+
+}  // namespace math3d

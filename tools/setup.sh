@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Installs what the build, the programs and the tests need on Debian 12.
+# Quiet and quick when everything is already there.
+set -euo pipefail
+
+packages=(
+  cmake g++ make clang-format
+  qt6-base-dev libqt6opengl6-dev
+  libgl1-mesa-dev libglu1-mesa-dev libgl1-mesa-dri
+  xvfb xauth
+  fonts-dejavu-core fonts-liberation2
+  libgtest-dev libbenchmark-dev
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$p")
+  fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+sudo=()
+[ "$(id -u)" -ne 0 ] && sudo=(sudo)
+export DEBIAN_FRONTEND=noninteractive
+"${sudo[@]}" apt-get update -qq
+"${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
