@@ -50,7 +50,8 @@ class Vector3 {
   // A zero vector stays as it is.
   Vector3& Normalize() {
     const float length = Length();
-    if (length == 0.0f) return *this;
+    if (length == 0.0f)
+      return *this;
     v_[0] /= length;
     v_[1] /= length;
     v_[2] /= length;
@@ -67,8 +68,12 @@ inline Vector3 CrossProduct(const Vector3& a, const Vector3& b) {
 inline Vector3 operator+(const Vector3& a, const Vector3& b) {
   return Vector3(a[0] + b[0], a[1] + b[1], a[2] + b[2]);
 }
-inline Vector3 operator*(const Vector3& v, float s) { return Vector3(v[0] * s, v[1] * s, v[2] * s); }
-inline Vector3 operator*(float s, const Vector3& v) { return v * s; }
+inline Vector3 operator*(const Vector3& v, float s) {
+  return Vector3(v[0] * s, v[1] * s, v[2] * s);
+}
+inline Vector3 operator*(float s, const Vector3& v) {
+  return v * s;
+}
 
 enum ConstructionMode { SkewSymmetric = 0 };
 

@@ -16,7 +16,8 @@ void ExpectVector(const Vector3& v, float x, float y, float z, float eps = kEps)
 bool IsIdentity(const Matrix3x3& m, float eps = kEps) {
   for (unsigned i = 0; i < 3; ++i)
     for (unsigned j = 0; j < 3; ++j)
-      if (std::fabs(m(i, j) - (i == j ? 1.0f : 0.0f)) > eps) return false;
+      if (std::fabs(m(i, j) - (i == j ? 1.0f : 0.0f)) > eps)
+        return false;
   return true;
 }
 
@@ -127,7 +128,8 @@ TEST(Math3dDeathTest, GuardsReportConditionSourceAndLine) {
   Matrix3x3 m;
   unsigned three = 3;
   EXPECT_DEATH(v(three) = 1.0f, "Assertion failed: Row < 3, file math3d, line [0-9]+");
-  EXPECT_DEATH(m(0, three) = 1.0f, R"(Assertion failed: \(Row < 3\) && \(Column < 3\), file math3d)");
+  EXPECT_DEATH(m(0, three) = 1.0f,
+               R"(Assertion failed: \(Row < 3\) && \(Column < 3\), file math3d)");
   EXPECT_DEATH(m(static_cast<unsigned>(-1), 0), R"(\(Row < 3\) && \(Column < 3\))");
   EXPECT_DEATH(Matrix3x3(v, static_cast<ConstructionMode>(1)),
                "Assertion failed: Mode == SkewSymmetric, file math3d");

@@ -1,0 +1,54 @@
+#include "framework/window/camera.h"
+
+#include <GL/gl.h>
+
+namespace framework {
+
+void Camera::KeyDown(int key) {
+  switch (key) {
+    case VK_LEFT:
+      ViewYawRate = 1.0f;
+      break;
+    case VK_UP:
+      ViewPitchRate = 1.0f;
+      break;
+    case VK_RIGHT:
+      ViewYawRate = -1.0f;
+      break;
+    case VK_DOWN:
+      ViewPitchRate = -1.0f;
+      break;
+    case VK_I:
+      ViewDistanceRate = ZoomStep;
+      break;
+    case VK_O:
+      ViewDistanceRate = -ZoomStep;
+      break;
+    default:
+      break;
+  }
+}
+
+void Camera::KeyUp() {
+  ViewYawRate = 0.0f;
+  ViewPitchRate = 0.0f;
+  ViewDistanceRate = 0.0f;
+}
+
+void Camera::Tick() {
+  ViewYaw += ViewYawRate;
+  ViewPitch += ViewPitchRate;
+  ViewDistance += ViewDistanceRate;
+}
+
+void Camera::Apply() const {
+  glMatrixMode(GL_MODELVIEW);
+  glLoadIdentity();
+  glTranslatef(0.0f, 0.0f, ViewDistance);
+  glRotatef(ViewPitch, 1.0f, 0.0f, 0.0f);
+  glRotatef(ViewYaw, 0.0f, 1.0f, 0.0f);
+  glRotatef(-90.0f, 1.0f, 0.0f, 0.0f);
+  glRotatef(-90.0f, 0.0f, 0.0f, 1.0f);
+}
+
+}  // namespace framework
