@@ -1,0 +1,151 @@
+#include "freebody/drawing.h"
+
+#include <GL/glu.h>
+
+#include "freebody/step.h"
+#include "freebody/world.h"
+
+namespace freebody {
+namespace {
+
+void Quad(GLfloat nx, GLfloat ny, GLfloat nz, const GLfloat (&corners)[4][3]) {
+  glNormal3f(nx, ny, nz);
+  for (const auto& corner : corners) glVertex3fv(corner);
+}
+
+void CompileBlockList() {
+  glNewList(BlockList, GL_COMPILE);
+  glColor3f(0.9f, 0.9f, 0.0f);
+  glBegin(GL_QUADS);
+  // Counter-clockwise seen from outside.
+  Quad(-1, 0, 0, {{-dX, -dY, -dZ}, {-dX, -dY, dZ}, {-dX, dY, dZ}, {-dX, dY, -dZ}});
+  Quad(1, 0, 0, {{dX, dY, dZ}, {dX, -dY, dZ}, {dX, -dY, -dZ}, {dX, dY, -dZ}});
+  Quad(0, -1, 0, {{-dX, -dY, -dZ}, {dX, -dY, -dZ}, {dX, -dY, dZ}, {-dX, -dY, dZ}});
+  Quad(0, 1, 0, {{dX, dY, dZ}, {dX, dY, -dZ}, {-dX, dY, -dZ}, {-dX, dY, dZ}});
+  Quad(0, 0, -1, {{-dX, -dY, -dZ}, {-dX, dY, -dZ}, {dX, dY, -dZ}, {dX, -dY, -dZ}});
+  Quad(0, 0, 1, {{dX, dY, dZ}, {-dX, dY, dZ}, {-dX, -dY, dZ}, {dX, -dY, dZ}});
+  glEnd();
+  glEndList();
+}
+
+void CompileAxesList() {
+  // Longer than the block's largest half-extent, so all three stick out.
+  constexpr GLfloat a = WorldSize * (1.0f / 3.0f);
+  glNewList(AxesList, GL_COMPILE);
+  glColor3f(1.0f, 1.0f, 1.0f);
+  glBegin(GL_LINES);
+  glVertex3f(-a, 0, 0);
+  glVertex3f(a, 0, 0);
+  glVertex3f(0, -a, 0);
+  glVertex3f(0, a, 0);
+  glVertex3f(0, 0, -a);
+  glVertex3f(0, 0, a);
+  glEnd();
+  glEndList();
+}
+
+void MultiplyPlacement(const Matrix3x3& orientation, const Vector3& position) {
+  GLfloat placement[16];
+  math3d::ToOpenGLMatrix(orientation, position, placement);
+  glMultMatrixf(placement);
+}
+
+// The four vertical and four top edges in white, and the grey floor whose border
+// gives the bottom edges.
+void DrawRoom() {
+  constexpr GLfloat h = WorldSize / 2;
+  glBegin(GL_LINE_STRIP);
+  glVertex3f(-h, -h, -h);
+  glVertex3f(-h, -h, h);
+  glVertex3f(-h, h, h);
+  glVertex3f(h, h, h);
+  glVertex3f(h, -h, h);
+  glVertex3f(h, -h, -h);
+  glEnd();
+  glBegin(GL_LINES);
+  glVertex3f(h, -h, h);
+  glVertex3f(-h, -h, h);
+  glVertex3f(h, h, h);
+  glVertex3f(h, h, -h);
+  glVertex3f(-h, h, h);
+  glVertex3f(-h, h, -h);
+  glEnd();
+  glDisable(GL_CULL_FACE);
+  glColor3f(0.5f, 0.5f, 0.5f);
+  glBegin(GL_QUADS);
+  glVertex3f(h, h, -h);
+  glVertex3f(-h, h, -h);
+  glVertex3f(-h, -h, -h);
+  glVertex3f(h, -h, -h);
+  glEnd();
+  glEnable(GL_CULL_FACE);
+}
+
+}  // namespace
+
+void InitializeScene() {
+  glClearColor(0, 0, 0, 0);
+  glEnable(GL_CULL_FACE);
+  glEnable(GL_DEPTH_TEST);
+  glShadeModel(GL_FLAT);
+
+  // Set under an identity model-view, the light stays fixed to the eye.
+  glMatrixMode(GL_MODELVIEW);
+  glLoadIdentity();
+  const GLfloat lightPosition[] = {0, 0, 1, 1};
+  glLightfv(GL_LIGHT0, GL_POSITION, lightPosition);
+  glEnable(GL_LIGHT0);
+  glEnable(GL_COLOR_MATERIAL);
+  glColorMaterial(GL_FRONT, GL_AMBIENT_AND_DIFFUSE);
+
+  glMatrixMode(GL_PROJECTION);
+  glLoadIdentity();
+  glViewport(0, 0, GLsizei(ViewportWidth), GLsizei(ViewportHeight));
+  gluPerspective(45, ViewportWidth / ViewportHeight, 0.1, 100);  // whole-number aspect
+  glMatrixMode(GL_MODELVIEW);
+
+  InitializePhysics();
+  glMaterialf(GL_FRONT, GL_SHININESS, 25);
+  CompileBlockList();
+  CompileAxesList();
+}
+
+void RunFrame() {
+  if (!pWorld)
+    return;
+  glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+  AdvanceWorld();
+  pWorld->Render();
+}
+
+void simulation_world::Render() {
+  const BodyConfiguration& block = Source(BlockBody);
+  const BodyConfiguration& frame = Source(FrameBody);
+  // The block as seen from the observer frame; the room turns with the frame only.
+  const Matrix3x3 drawn = frame.Orientation * block.Orientation;
+
+  glEnable(GL_LIGHTING);
+  glDisable(GL_CULL_FACE);
+  glPushMatrix();
+  MultiplyPlacement(drawn, block.Position);
+  glCallList(BlockList);
+  glPopMatrix();
+
+  WriteBackOrientations();
+  glDisable(GL_LIGHTING);
+
+  if (ShowAxes) {
+    glPushMatrix();
+    MultiplyPlacement(drawn, block.Position);
+    glCallList(AxesList);
+    glPopMatrix();
+  }
+
+  glPushMatrix();
+  glColor3f(1, 1, 1);
+  MultiplyPlacement(frame.Orientation, frame.Position);
+  DrawRoom();
+  glPopMatrix();
+}
+
+}  // namespace freebody

@@ -1,0 +1,99 @@
+#include "freebody/world.h"
+
+#include <gtest/gtest.h>
+
+#include "freebody/test_fixture.h"
+
+namespace freebody {
+namespace {
+
+void ExpectVector(const Vector3& v, float x, float y, float z, float eps = 1e-6f) {
+  EXPECT_NEAR(v.GetX(), x, eps);
+  EXPECT_NEAR(v.GetY(), y, eps);
+  EXPECT_NEAR(v.GetZ(), z, eps);
+}
+
+TEST(BlockTest, MassAndPrincipalMoments) {
+  EXPECT_FLOAT_EQ(Mass, 0.9216f);
+  const Matrix3x3 inverse = InverseBodyInertia();
+  EXPECT_NEAR(1.0f / inverse(0, 0), 1.19194f, 1e-5f);   // Imax, the thin axis
+  EXPECT_NEAR(1.0f / inverse(1, 1), 1.00762f, 1e-5f);   // Imed
+  EXPECT_NEAR(1.0f / inverse(2, 2), 0.208896f, 1e-6f);  // Imin, the long axis
+  for (unsigned i = 0; i < 3; ++i) {
+    for (unsigned j = 0; j < 3; ++j) {
+      if (i != j) {
+        EXPECT_EQ(inverse(i, j), 0.0f);
+      }
+    }
+  }
+}
+
+TEST(EulerOrientationTest, TurnsPsiThenThetaThenPhiAboutWorldAxes) {
+  const Matrix3x3 identity = EulerOrientation(0, 0, 0);
+  for (unsigned i = 0; i < 3; ++i)
+    for (unsigned j = 0; j < 3; ++j) EXPECT_NEAR(identity(i, j), i == j ? 1.0f : 0.0f, 1e-7f);
+
+  ExpectVector(EulerOrientation(0, 90, 0).Column(1), 0, 0, 1);  // body y onto world z
+  ExpectVector(EulerOrientation(0, 0, 90).Column(0), 0, 1, 0);
+  // psi = 0, theta about x then phi about z: body z goes to -y, then to +x.
+  const Matrix3x3 m = EulerOrientation(90, 90, 0);
+  ExpectVector(m.Column(0), 0, 1, 0);
+  ExpectVector(m.Column(1), 0, 0, 1);
+  ExpectVector(m.Column(2), 1, 0, 0);
+  ExpectVector(EulerOrientation(359, 0, 0).Column(0), 0.999848f, -0.0174524f, 0, 1e-5f);
+}
+
+using WorldTest = FreeBodyTest;
+
+TEST_F(WorldTest, RoomAndStartUpState) {
+  const simulation_world& world = *pWorld;
+  EXPECT_EQ(world.SourceIndex, 0);
+  EXPECT_EQ(world.TargetIndex, 1);
+  const Vector3 normals[NumberOfWalls] = {{0, -1, 0}, {0, 1, 0},  {-1, 0, 0},
+                                          {1, 0, 0},  {0, 0, -1}, {0, 0, 1}};
+  for (int i = 0; i < NumberOfWalls; ++i) {
+    ExpectVector(world.aWalls[i].Normal, normals[i][0], normals[i][1], normals[i][2], 0);
+    EXPECT_EQ(world.aWalls[i].Distance, 4.0f);
+  }
+  for (const RigidBody& body : world.aBodies) {
+    EXPECT_FLOAT_EQ(body.OneOverMass, 1.0f / 0.9216f);
+    for (const BodyConfiguration& c : body.aConfigurations) {
+      ExpectVector(c.Position, 0, 0, 0, 0);
+      ExpectVector(c.AngularMomentum, 0, 0, 0, 0);
+      ExpectVector(c.AngularVelocity, 0, 0, 0, 0);
+      EXPECT_EQ(c.Orientation(2, 2), 1.0f);
+    }
+  }
+}
+
+TEST_F(WorldTest, ResetGivesMomentumOnlyWhileRunning) {
+  BlockOrientation = EulerOrientation(10, 20, 30);
+  FrameOrientation = EulerOrientation(45, 0, 0);
+  InitialMomentum = Vector3(0.1f, -0.2f, 0.3f);
+  Running = true;
+  ResetWorld();
+  for (int i = 0; i < 2; ++i) {
+    const BodyConfiguration& block = pWorld->aBodies[BlockBody].aConfigurations[i];
+    const BodyConfiguration& frame = pWorld->aBodies[FrameBody].aConfigurations[i];
+    ExpectVector(block.AngularMomentum, 0.1f, -0.2f, 0.3f, 0);
+    ExpectVector(block.AngularVelocity, 0, 0, 0, 0);
+    EXPECT_EQ(block.Orientation(0, 1), BlockOrientation(0, 1));
+    EXPECT_EQ(frame.Orientation(1, 0), FrameOrientation(1, 0));
+  }
+  Running = false;
+  ResetWorld();
+  for (const BodyConfiguration& block : pWorld->aBodies[BlockBody].aConfigurations)
+    ExpectVector(block.AngularMomentum, 0, 0, 0, 0);
+}
+
+TEST_F(WorldTest, ReleaseIsSafeTwiceAndStopsEverything) {
+  ReleaseScene();
+  ReleaseScene();
+  EXPECT_EQ(pWorld, nullptr);
+  ResetWorld();
+  AdvanceWorld();
+  EXPECT_EQ(pWorld, nullptr);
+}
+
+}  // namespace
+}  // namespace freebody
