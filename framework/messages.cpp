@@ -9,18 +9,28 @@ MessageSink& Sink() {
   static MessageSink sink;
   return sink;
 }
-}  // namespace
 
-void ShowMessage(const QString& text) {
+void Show(QMessageBox::Icon icon, const QString& text) {
   if (Sink()) {
     Sink()(text);
     return;
   }
-  QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(), text, QMessageBox::Ok,
+  QMessageBox box(icon, QApplication::applicationName(), text, QMessageBox::Ok,
                   QApplication::activeWindow());
   box.exec();
 }
+}  // namespace
 
-void SetMessageSink(MessageSink sink) { Sink() = std::move(sink); }
+void ShowMessage(const QString& text) {
+  Show(QMessageBox::NoIcon, text);
+}
+
+void ShowErrorMessage(const QString& text) {
+  Show(QMessageBox::Critical, text);
+}
+
+void SetMessageSink(MessageSink sink) {
+  Sink() = std::move(sink);
+}
 
 }  // namespace framework

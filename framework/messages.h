@@ -10,7 +10,10 @@ namespace framework {
 // A modal box with an OK button; returns when it is closed.
 void ShowMessage(const QString& text);
 
-// While a sink is set, ShowMessage hands it the text and shows nothing.
+// The same, styled as an error; used for exceptions reaching the application.
+void ShowErrorMessage(const QString& text);
+
+// While a sink is set, ShowMessage and ShowErrorMessage hand it the text and show nothing.
 using MessageSink = std::function<void(const QString&)>;
 void SetMessageSink(MessageSink sink);
 

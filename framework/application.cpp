@@ -1,0 +1,35 @@
+#include "framework/application.h"
+
+#include "framework/messages.h"
+
+namespace framework {
+
+void ShowException(const std::exception& error) {
+  ShowErrorMessage(QString::fromUtf8(error.what()));
+}
+
+Application::Application(int& argc, char** argv) : QApplication(argc, argv) {}
+
+bool Application::notify(QObject* receiver, QEvent* event) {
+  try {
+    return QApplication::notify(receiver, event);
+  } catch (const std::exception& error) {
+    ShowException(error);
+    return false;
+  }
+}
+
+int RunProgram(int argc, char** argv, const MainWindowFactory& createMainWindow) {
+  Application application(argc, argv);
+  try {
+    // Timers' guards stop their workers when the loop ends, before the window goes.
+    const std::unique_ptr<QWidget> window = createMainWindow();
+    window->show();
+    application.exec();
+  } catch (const std::exception& error) {
+    ShowException(error);
+  }
+  return 0;
+}
+
+}  // namespace framework
