@@ -1,0 +1,150 @@
+#include <GL/gl.h>
+#include <GL/glu.h>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "framework/offscreen_gl.h"
+#include "gyroscope/conditions.h"
+#include "gyroscope/scene.h"
+#include "gyroscope/test_fixture.h"
+
+namespace gyroscope {
+namespace {
+
+constexpr int Size = 400;
+
+struct Point {
+  int x, y;
+};
+
+using PixelTest = std::function<bool(int r, int g, int b)>;
+
+class RenderTest : public GyroscopeTest {
+ protected:
+  void SetUp() override {
+    gl_ = std::make_unique<framework::OffscreenGL>(Size, Size);
+    ASSERT_TRUE(gl_->IsValid());
+    GyroscopeTest::SetUp();
+    InitializeScene();
+  }
+  void TearDown() override {
+    GyroscopeTest::TearDown();
+    gl_.reset();
+  }
+
+  // The window's camera at its start values, then the frame.
+  void Paint(std::uint32_t ms = 1) {
+    now_ms_ += ms;
+    gl_->MakeCurrent();
+    glLoadIdentity();
+    glTranslatef(0.0f, 0.0f, -1.74f);
+    glRotatef(0.0f, 1.0f, 0.0f, 0.0f);
+    glRotatef(0.0f, 0.0f, 1.0f, 0.0f);
+    glRotatef(-90.0f, 1.0f, 0.0f, 0.0f);
+    glRotatef(-90.0f, 0.0f, 0.0f, 1.0f);
+    RunFrame();
+    pixels_.resize(Size * Size * 4);
+    glReadPixels(0, 0, Size, Size, GL_RGBA, GL_UNSIGNED_BYTE, pixels_.data());
+  }
+
+  // Where a point of the simulation's space lands with the camera of the last paint.
+  Point Project(float x, float y, float z) {
+    GLdouble model[16], projection[16], wx, wy, wz;
+    GLint viewport[4];
+    glGetDoublev(GL_MODELVIEW_MATRIX, model);
+    glGetDoublev(GL_PROJECTION_MATRIX, projection);
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    gluProject(x, y, z, model, projection, viewport, &wx, &wy, &wz);
+    return {int(wx), int(wy)};
+  }
+
+  // Pixels passing `test` in the square of half-side `radius` around `centre`
+  // (the whole picture by default).
+  std::vector<Point> Find(const PixelTest& test, Point centre = {Size / 2, Size / 2},
+                          int radius = Size) {
+    std::vector<Point> found;
+    for (int y = std::max(0, centre.y - radius); y < std::min(Size, centre.y + radius + 1); ++y)
+      for (int x = std::max(0, centre.x - radius); x < std::min(Size, centre.x + radius + 1); ++x) {
+        const unsigned char* p = &pixels_[(y * Size + x) * 4];
+        if (test(p[0], p[1], p[2]))
+          found.push_back({x, y});
+      }
+    return found;
+  }
+
+  std::unique_ptr<framework::OffscreenGL> gl_;
+  std::vector<unsigned char> pixels_;
+};
+
+const PixelTest kRed = [](int r, int g, int b) { return r > 40 && g < 16 && b < 16; };
+const PixelTest kWhite = [](int r, int g, int b) { return r > 240 && g > 240 && b > 240; };
+const PixelTest kGreen = [](int r, int g, int b) { return g > 240 && r < 16 && b < 16; };
+const PixelTest kGrey = [](int r, int g, int b) {
+  return std::abs(r - 128) < 4 && std::abs(g - 128) < 4 && std::abs(b - 128) < 4;
+};
+
+TEST_F(RenderTest, StartShowsTheDiscOnTheAxleAlongPlusYAboveTheFloor) {
+  Paint(0);
+  // Lit red disc around the axle, on the right of the pivot (simulation +y is screen right).
+  const auto red = Find(kRed);
+  ASSERT_GT(red.size(), 300u);
+  const Point disc = Project(0.0f, ArmLength + DiscThickness, 0.0f);
+  for (const Point& p : red) ASSERT_NEAR(p.x, disc.x, 12) << p.x << "," << p.y;
+  // The white axle between the pivot and the disc.
+  EXPECT_FALSE(Find(kWhite, Project(0.0f, 0.15f, 0.0f), 1).empty());
+  // The grey floor, wholly below the pivot's level.
+  const auto grey = Find(kGrey);
+  EXPECT_GT(grey.size(), 5000u);
+  const int pivot_row = Project(0.0f, 0.0f, 0.0f).y;
+  for (const Point& p : grey) ASSERT_LT(p.y, pivot_row);
+}
+
+TEST_F(RenderTest, EulerAnglesTurnTheDrawnTopAtOnce) {
+  Paint(0);
+  SetEulerAngles(0.0f, 0.0f, 0.0f);  // axle straight up
+  Paint(0);
+  const auto red = Find(kRed);
+  ASSERT_GT(red.size(), 50u);
+  const Point disc = Project(0.0f, 0.0f, ArmLength + DiscThickness);
+  for (const Point& p : red) ASSERT_NEAR(p.y, disc.y, 12) << p.x << "," << p.y;
+}
+
+TEST_F(RenderTest, CrossOnlyWhileAxesAreShown) {
+  // The cross's body-y arm stands vertical beyond the disc's rim.
+  Paint(0);
+  const Point above = Project(0.0f, ArmLength + DiscThickness, 0.17f);
+  const Point below = Project(0.0f, ArmLength + DiscThickness, -0.17f);
+  EXPECT_FALSE(Find(kWhite, above, 2).empty());
+  EXPECT_FALSE(Find(kWhite, below, 2).empty());
+  ShowAxes = false;
+  Paint();
+  EXPECT_TRUE(Find(kWhite, above, 2).empty());
+  EXPECT_TRUE(Find(kWhite, below, 2).empty());
+  EXPECT_GT(Find(kRed).size(), 300u);  // only the cross went
+}
+
+TEST_F(RenderTest, GravityRunLeavesAGreenTraceOnlyWhileItIsShown) {
+  Paint(0);
+  // One point at the axle's end; the start point 0.8 m out is off the picture.
+  const auto start = Find(kGreen);
+  EXPECT_LE(start.size(), 4u);
+  for (const Point& p : start) EXPECT_NEAR(p.x, Project(0.0f, AxisLength, 0.0f).x, 2);
+  SwitchGravity(true);
+  Running = true;
+  for (int i = 0; i < 150; ++i) Paint(10);
+  const auto green = Find(kGreen);
+  EXPECT_GT(green.size(), 100u);
+  // The axle's end has swung towards -x and dipped: points below the pivot's level.
+  EXPECT_TRUE(
+      std::any_of(green.begin(), green.end(), [](const Point& p) { return p.y < Size / 2 - 10; }));
+  ShowTrajectory = false;
+  Paint();
+  EXPECT_TRUE(Find(kGreen).empty());
+}
+
+}  // namespace
+}  // namespace gyroscope

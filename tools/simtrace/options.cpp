@@ -1,0 +1,57 @@
+#include "tools/simtrace/options.h"
+
+#include <charconv>
+#include <cmath>
+
+namespace simtrace {
+
+double ParseNumber(const std::string& option, const std::string& text) {
+  double value = 0.0;
+  const char* end = text.data() + text.size();
+  const auto [stop, error] = std::from_chars(text.data(), end, value);
+  if (text.empty() || error != std::errc() || stop != end || !std::isfinite(value))
+    throw UsageError("bad value '" + text + "' for " + option);
+  return value;
+}
+
+void OptionParser::AddNumbers(const std::string& name, const std::string& metavars,
+                              const std::string& help, double* values, int count, bool* given) {
+  options_.push_back({name, metavars, help, values, count, given});
+}
+
+void OptionParser::AddFlag(const std::string& name, const std::string& help, bool* set) {
+  options_.push_back({name, "", help, nullptr, 0, set});
+}
+
+bool OptionParser::Parse(const std::vector<std::string>& args) {
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    if (args[i] == "--help")
+      return false;
+    const Option* option = nullptr;
+    for (const Option& candidate : options_)
+      if (candidate.name == args[i])
+        option = &candidate;
+    if (!option)
+      throw UsageError("unknown option '" + args[i] + "' for " + subcommand_);
+    if (args.size() - i - 1 < std::size_t(option->count))
+      throw UsageError(option->name + " needs " + std::to_string(option->count) + " number(s)");
+    for (int k = 0; k < option->count; ++k)
+      option->values[k] = ParseNumber(option->name, args[++i]);
+    if (option->given)
+      *option->given = true;
+  }
+  return true;
+}
+
+std::string OptionParser::Help() const {
+  std::string text = "usage: simtrace " + subcommand_ + " [options]\n";
+  for (const Option& option : options_) {
+    const std::string head =
+        "  " + option.name + (option.metavars.empty() ? "" : " ") + option.metavars;
+    text += head + std::string(head.size() < 26 ? 26 - head.size() : 1, ' ') + option.help + "\n";
+  }
+  text += "  --help                  this text\n";
+  return text;
+}
+
+}  // namespace simtrace

@@ -1,0 +1,45 @@
+#pragma once
+// Command-line options of the simtrace subcommands: named options followed by a
+// fixed count of numbers, and flags. Numbers are read the same in every locale.
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace simtrace {
+
+// A bad option or value; main prints it on one line and exits with status 2.
+class UsageError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// A finite number written the C way, or UsageError naming `option`.
+double ParseNumber(const std::string& option, const std::string& text);
+
+class OptionParser {
+ public:
+  explicit OptionParser(std::string subcommand) : subcommand_(std::move(subcommand)) {}
+
+  // `name` followed by `count` numbers stored into values[0..count); the values
+  // keep their defaults unless the option is given. `given`, if any, says whether it was.
+  void AddNumbers(const std::string& name, const std::string& metavars, const std::string& help,
+                  double* values, int count, bool* given = nullptr);
+  void AddFlag(const std::string& name, const std::string& help, bool* set);
+
+  // Reads the arguments after the subcommand. False when --help was asked for.
+  bool Parse(const std::vector<std::string>& args);
+  std::string Help() const;
+
+ private:
+  struct Option {
+    std::string name, metavars, help;
+    double* values;
+    int count;
+    bool* given;
+  };
+  std::string subcommand_;
+  std::vector<Option> options_;
+};
+
+}  // namespace simtrace
