@@ -24,6 +24,12 @@ Matrix3x3 Orientation(const EulerAngles& angles) {
 
 }  // namespace
 
+void RestoreStartUpState() {
+  BlockOrientation = FrameOrientation = InitialOrientation = ChosenOrientation = Matrix3x3();
+  InitialMomentum = StartMomentum;
+  Running = ShowAxes = RotatingView = false;
+}
+
 void Start() {
   Running = true;
   ResetWorld();

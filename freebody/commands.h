@@ -15,6 +15,9 @@ struct EulerAngles {
 // initial one.
 inline Matrix3x3 ChosenOrientation;
 
+// The shared state as the program starts, before any command; leaves the world.
+void RestoreStartUpState();
+
 // Start (or resume) with InitialMomentum from the orientation on show.
 void Start();
 // Stop where the block stands.

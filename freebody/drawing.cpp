@@ -104,7 +104,7 @@ void InitializeScene() {
   gluPerspective(45, ViewportWidth / ViewportHeight, 0.1, 100);  // whole-number aspect
   glMatrixMode(GL_MODELVIEW);
 
-  InitializePhysics();
+  SetUpSimulation();
   glMaterialf(GL_FRONT, GL_SHININESS, 25);
   CompileBlockList();
   CompileAxesList();
@@ -114,7 +114,7 @@ void RunFrame() {
   if (!pWorld)
     return;
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-  AdvanceWorld();
+  AdvanceFrame();
   pWorld->Render();
 }
 

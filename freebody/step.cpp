@@ -17,7 +17,7 @@ void SetClock(math3d::MillisecondClock clock) {
   FrameClock = {};
 }
 
-void AdvanceWorld() {
+void AdvanceFrame() {
   if (!pWorld)
     return;
   FrameClock.RunFrame(Clock(), MaxStepMicroseconds, [](float h) { pWorld->Simulate(h); });

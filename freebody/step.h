@@ -19,6 +19,6 @@ void SetClock(math3d::MillisecondClock clock);
 
 // Steps pWorld up to the clock's present; the first frame only starts the clock.
 // Does nothing without a world.
-void AdvanceWorld();
+void AdvanceFrame();
 
 }  // namespace freebody

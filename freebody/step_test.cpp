@@ -155,7 +155,7 @@ TEST_F(ExampleTest, IntermediateAxisTurnsOverAgainAndAgain) {
 TEST_F(StepTest, ClockKeepsUpPastSeventyThreeHoursAndTheCounterWrap) {
   now_ms_ = 0xFFFFFC18u;  // the 32-bit counter wraps one second in
   SetClock([this] { return now_ms_; });
-  AdvanceWorld();
+  AdvanceFrame();
   for (int i = 0; i < 263; ++i) FrameAfter(1000 * 1000);  // past 2^18 s
   EXPECT_DOUBLE_EQ(LastTime(), 263000.0);
 

@@ -27,12 +27,10 @@ inline bool IsIdentity(const Matrix3x3& m) {
 class FreeBodyTest : public testing::Test {
  protected:
   void SetUp() override {
-    BlockOrientation = FrameOrientation = InitialOrientation = ChosenOrientation = Matrix3x3();
-    InitialMomentum = Vector3(0.0f, 0.0f, 0.2f);
-    Running = ShowAxes = RotatingView = false;
+    RestoreStartUpState();
     SetClock([this] { return now_ms_; });
-    InitializePhysics();
-    AdvanceWorld();  // the first frame only starts the clock
+    SetUpSimulation();
+    AdvanceFrame();  // the first frame only starts the clock
   }
   void TearDown() override {
     ReleaseScene();
@@ -42,7 +40,7 @@ class FreeBodyTest : public testing::Test {
   // Moves the clock on and advances the world to it, as a paint does.
   void FrameAfter(std::uint32_t ms) {
     now_ms_ += ms;
-    AdvanceWorld();
+    AdvanceFrame();
     pWorld->WriteBackOrientations();
   }
   // Frames of `frame_ms` until `seconds` have passed; calls `watch` after each.

@@ -47,7 +47,7 @@ Matrix3x3 EulerOrientation(float phi, float theta, float psi) {
   return math3d::RotationZ(phi) * math3d::RotationX(theta) * math3d::RotationZ(psi);
 }
 
-void InitializePhysics() {
+void SetUpSimulation() {
   pWorld = std::make_unique<simulation_world>(WorldSize, WorldSize, WorldSize);
 }
 

@@ -81,13 +81,14 @@ inline std::unique_ptr<simulation_world> pWorld;
 inline Matrix3x3 BlockOrientation;
 inline Matrix3x3 FrameOrientation;
 inline Matrix3x3 InitialOrientation;
-inline Vector3 InitialMomentum(0.0f, 0.0f, 0.2f);
+inline const Vector3 StartMomentum(0.0f, 0.0f, 0.2f);
+inline Vector3 InitialMomentum = StartMomentum;
 inline bool Running = false;
 inline bool ShowAxes = false;
 inline bool RotatingView = false;
 
 // Creates the room (8 x 8 x 8) with the bodies reset; replaces any previous world.
-void InitializePhysics();
+void SetUpSimulation();
 // Safe to call again; nothing steps or draws without a world.
 void ReleaseScene();
 void ResetWorld();

@@ -84,7 +84,7 @@ TEST_F(WorldTest, ReleaseIsSafeTwiceAndStopsEverything) {
   ReleaseScene();
   EXPECT_EQ(pWorld, nullptr);
   ResetWorld();
-  AdvanceWorld();
+  AdvanceFrame();
   EXPECT_EQ(pWorld, nullptr);
 }
 
