@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "tools/simtrace/freebody_trace.h"
 #include "tools/simtrace/gyroscope_trace.h"
 #include "tools/simtrace/options.h"
 
@@ -19,6 +20,7 @@ struct Subcommand {
 
 constexpr Subcommand kSubcommands[] = {
     {"gyroscope", "the heavy symmetric top (Vorlat)", simtrace::RunGyroscopeTrace},
+    {"freebody", "the torque-free block (Tamsel)", simtrace::RunFreeBodyTrace},
 };
 
 void PrintUsage() {
