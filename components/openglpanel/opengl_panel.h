@@ -1,0 +1,167 @@
+#pragma once
+// TOpenGLPanel: a widget that owns one OpenGL rendering context, chooses its pixel
+// format from published properties and calls the application's events with the context
+// current. Child widgets (in-window panels) show on top of the drawing.
+
+#include "components/openglpanel/gl_platform.h"
+
+#include <QFont>
+#include <QOpenGLWidget>
+
+#include <memory>
+
+struct OpenGLFont2D;
+struct OpenGLFont3D;
+
+class TOpenGLPanel : public QOpenGLWidget {
+  Q_OBJECT
+
+ public:
+  enum TPFDPixelTypes { f_PFD_TYPE_RGBA, f_PFD_TYPE_COLORINDEX };
+  Q_ENUM(TPFDPixelTypes)
+  // Member n is bit n of the set.
+  enum TPFDFlags {
+    f_PFD_DRAW_TO_WINDOW = 1 << 0,
+    f_PFD_DRAW_TO_BITMAP = 1 << 1,
+    f_PFD_SUPPORT_GDI = 1 << 2,
+    f_PFD_SUPPORT_OPENGL = 1 << 3,
+    f_PFD_GENERIC_ACCELERATED = 1 << 4,
+    f_PFD_GENERIC_FORMAT = 1 << 5,
+    f_PFD_NEED_PALETTE = 1 << 6,
+    f_PFD_NEED_SYSTEM_PALETTE = 1 << 7,
+    f_PFD_DOUBLEBUFFER = 1 << 8,
+    f_PFD_STEREO = 1 << 9,
+    f_PFD_SWAP_LAYER_BUFFERS = 1 << 10,
+  };
+  Q_DECLARE_FLAGS(TPFDFlagSet, TPFDFlags)
+  Q_FLAG(TPFDFlagSet)
+  enum TOpenGLSwapBuffers { Auto, Manual };
+  Q_ENUM(TOpenGLSwapBuffers)
+  enum TOpenGLPrintScale { pglNone, pglPrintToFit, pglProportional };
+  Q_ENUM(TOpenGLPrintScale)
+  enum TFont3DFormat { f_WGL_FONT_LINES, f_WGL_FONT_POLYGONS };
+  Q_ENUM(TFont3DFormat)
+
+  Q_PROPERTY(TPFDPixelTypes PixelType READ PixelType WRITE SetPFDPixelType)
+  Q_PROPERTY(TPFDFlagSet PFDFlags READ PFDFlags WRITE SetPFDFlags)
+  Q_PROPERTY(uchar cColorBits READ cColorBits WRITE SetPFDNumColorBits)
+  Q_PROPERTY(uchar cDepthBits READ cDepthBits WRITE SetPFDNumDepthBits)
+  Q_PROPERTY(TOpenGLSwapBuffers GLSwapBuffers MEMBER FGLSwapBuffers)
+  Q_PROPERTY(int PixelsPerInch MEMBER FPixelsPerInch)
+  Q_PROPERTY(TOpenGLPrintScale PrintScale MEMBER FPrintScale)
+  Q_PROPERTY(bool Font3D_Enabled MEMBER FFont3D_Enabled)
+  Q_PROPERTY(QFont Font3D_Type MEMBER FFont3D_Type)
+  Q_PROPERTY(int Font3D_FirstGylph MEMBER FFont3D_FirstGylph)
+  Q_PROPERTY(int Font3D_NumGylph MEMBER FFont3D_NumGylph)
+  Q_PROPERTY(float Font3D_MaxDeviation MEMBER FFont3D_MaxDeviation)
+  Q_PROPERTY(float Font3D_Extrustion MEMBER FFont3D_Extrustion)
+  Q_PROPERTY(TFont3DFormat Font3D_Format READ Font3D_Format WRITE SetFont3D_Format)
+  Q_PROPERTY(bool Font2D_Enabled MEMBER FFont2D_Enabled)
+  Q_PROPERTY(QFont Font2D_Type MEMBER FFont2D_Type)
+  Q_PROPERTY(int Font2D_FirstGylph MEMBER FFont2D_FirstGylph)
+  Q_PROPERTY(int Font2D_NumGylph MEMBER FFont2D_NumGylph)
+
+  explicit TOpenGLPanel(QWidget* parent = nullptr);
+  // For tests: the panel talks to `platform` instead of Qt's OpenGL.
+  TOpenGLPanel(std::unique_ptr<GLPlatform> platform, QWidget* parent = nullptr);
+  ~TOpenGLPanel() override;
+
+  TPFDPixelTypes PixelType() const { return FPixelType; }
+  void SetPFDPixelType(TPFDPixelTypes value);
+  TPFDFlagSet PFDFlags() const { return FPFDFlags; }
+  void SetPFDFlags(TPFDFlagSet value);
+  uchar cColorBits() const { return FcColorBits; }
+  void SetPFDNumColorBits(uchar value) { FcColorBits = value; }
+  uchar cDepthBits() const { return FcDepthBits; }
+  void SetPFDNumDepthBits(uchar value) { FcDepthBits = value; }
+  TFont3DFormat Font3D_Format() const { return FFont3D_Format; }
+  void SetFont3D_Format(TFont3DFormat value);
+
+  bool CreateGLContext();
+  void DestroyGLContext();
+  void MakeOpenGLPanelCurrent();
+  void MakeOpenGLPanelNotCurrent();
+  void SwapBuffers();
+  bool PanelShareLists(TOpenGLPanel* other);
+
+  HDC DeviceContext() const { return FDeviceContext; }
+  HGLRC RenderingContext() const { return FRenderingContext; }
+  HPALETTE Palette() const { return FPalette; }
+  bool DoubleBuffered() const { return FDoubleBuffered; }
+
+  // The descriptor the next CreateGLContext requests.
+  PIXELFORMATDESCRIPTOR RequestedPixelFormat() const;
+
+  using QOpenGLWidget::repaint;
+
+ public slots:
+  // Paints and shows the picture before it returns. QWidget::repaint() alone turns into
+  // a later update when the window composed less than a frame ago.
+  void repaint();
+
+ signals:
+  void OnInit(QObject* sender);
+  void OnPreInit(QObject* sender);
+  void OnResize(QObject* sender);
+  void OnPaint(QObject* sender);
+
+ protected:
+  // A palette message: the window that changed the system palette, and the answer.
+  struct TMessage {
+    HWND Window = nullptr;
+    qintptr Result = 0;
+  };
+
+  void CreateParams();
+  void WMCreate();
+  void WMDestroy();
+  void Paint();
+  void Resize();
+  void WMQueryNewPalette(TMessage& message);
+  void WMPaletteChanged(TMessage& message);
+  bool ConstructPalette(const PIXELFORMATDESCRIPTOR& pfd);
+
+  void initializeGL() override;
+  void resizeGL(int width, int height) override;
+  void paintGL() override;
+
+ private:
+  template <typename Signal>
+  bool IsBound(Signal signal) const;
+  bool MakeCurrentOrReport();
+  void MakeNotCurrent();
+  void ShowWithError(const char* prefix);
+  bool ReleaseDeviceContext();
+  void DeletePalette();
+
+  std::unique_ptr<GLPlatform> FPlatform;
+  HDC FDeviceContext{};
+  HGLRC FRenderingContext{};
+  HPALETTE FPalette{};
+  TPFDFlagSet FPFDFlags;
+  bool FDoubleBuffered = false;
+  TPFDPixelTypes FPixelType = f_PFD_TYPE_RGBA;
+  std::uint8_t FPFDPixelType = 0;
+  std::uint8_t FcColorBits = 32;
+  std::uint8_t FcDepthBits = 32;
+  TOpenGLSwapBuffers FGLSwapBuffers = Auto;
+  TOpenGLPrintScale FPrintScale = pglProportional;
+  int FPixelsPerInch = 96;
+  bool FFont3D_Enabled = false;
+  QFont FFont3D_Type;
+  int FFont3D_FirstGylph = 32;
+  int FFont3D_NumGylph = 96;
+  float FFont3D_MaxDeviation = 0.0f;
+  float FFont3D_Extrustion = 0.1f;
+  TFont3DFormat FFont3D_Format = f_WGL_FONT_POLYGONS;
+  int FWGLFontFormat = 1;
+  OpenGLFont3D* FFont3D = nullptr;
+  bool FFont2D_Enabled = false;
+  QFont FFont2D_Type;
+  int FFont2D_FirstGylph = 32;
+  int FFont2D_NumGylph = 96;
+  OpenGLFont2D* FFont2D = nullptr;
+  bool FPainting = false;
+};
+
+Q_DECLARE_OPERATORS_FOR_FLAGS(TOpenGLPanel::TPFDFlagSet)
