@@ -153,6 +153,7 @@ TEST_F(PanelContextTest, DoubleBufferingFollowsTheRequestNotTheDescription) {
   panel.fake.described = single;
   ASSERT_TRUE(panel.CreateGLContext());
   EXPECT_TRUE(panel.DoubleBuffered());
+  EXPECT_FALSE(panel.fake.created_palette.has_value());  // no palette needed
   EXPECT_EQ(panel.Palette(), HPALETTE{});
 }
 

@@ -31,12 +31,6 @@ TEST_F(PanelPaletteTest, FormatNeedingAPaletteGetsTheRamp) {
   EXPECT_EQ(ramp.palPalEntry[255].peGreen, 255);
 }
 
-TEST_F(PanelPaletteTest, FormatWithoutPaletteNeedBuildsNone) {
-  ASSERT_TRUE(panel.CreateGLContext());
-  EXPECT_FALSE(panel.fake.created_palette.has_value());
-  EXPECT_EQ(panel.Palette(), HPALETTE{});
-}
-
 TEST_F(PanelPaletteTest, QueryNewPaletteRealizesAndRepaintsWhenEntriesChanged) {
   CreatedWithPalette();
   panel.fake.realize_result = 12;

@@ -173,6 +173,19 @@ TEST_F(PanelWindowTest, TheViewportIsTheOneTheApplicationSet) {
   const qreal ratio = panel->devicePixelRatioF();
   EXPECT_EQ(initial, (std::vector<int>{0, 0, int(200 * ratio), int(160 * ratio)}));
   EXPECT_EQ(painted, (std::vector<int>{5, 6, 50, 40}));
+
+  // Another panel made current in between does not lose this panel's viewport.
+  TOpenGLPanel other(&window);
+  other.setGeometry(200, 0, 60, 60);
+  other.show();
+  other.repaint();
+  ASSERT_NE(other.RenderingContext(), HGLRC{});
+  panel->MakeOpenGLPanelCurrent();
+  glViewport(7, 8, 9, 10);
+  other.MakeOpenGLPanelCurrent();
+  other.MakeOpenGLPanelNotCurrent();
+  panel->repaint();
+  EXPECT_EQ(painted, (std::vector<int>{7, 8, 9, 10}));
 }
 
 TEST_F(PanelWindowTest, LitQuadricWithAChildPanelOverIt) {

@@ -159,20 +159,24 @@ void QtGLPlatform::SaveViewport() {
   viewport_known_ = true;
 }
 
+void QtGLPlatform::ReleaseCurrent() {
+  if (current_platform != nullptr && QOpenGLContext::currentContext() == current_platform->context_)
+    current_platform->SaveViewport();
+  current_platform = nullptr;
+  if (QOpenGLContext* context = QOpenGLContext::currentContext())
+    context->doneCurrent();
+}
+
 int QtGLPlatform::wglMakeCurrent(HDC dc, HGLRC rc) {
   if (dc == HDC{} && rc == HGLRC{}) {
-    if (current_platform != nullptr &&
-        QOpenGLContext::currentContext() == current_platform->context_)
-      current_platform->SaveViewport();
-    current_platform = nullptr;
-    if (QOpenGLContext* context = QOpenGLContext::currentContext())
-      context->doneCurrent();
+    ReleaseCurrent();
     return 1;
   }
   if (!IsOwnDC(dc))
     return 0;
   if (context_ == nullptr || rc != HGLRC{reinterpret_cast<std::uintptr_t>(context_)})
     return Fail(ERROR_INVALID_HANDLE);
+  ReleaseCurrent();  // keeps the viewport of whichever panel was current
   widget_->makeCurrent();
   if (QOpenGLContext::currentContext() != context_)
     return Fail(ERROR_INVALID_OPERATION);

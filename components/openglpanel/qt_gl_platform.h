@@ -49,6 +49,7 @@ class QtGLPlatform : public GLPlatform {
   QSize DeviceSize() const;
   void BindDrawTarget();
   void SaveViewport();
+  static void ReleaseCurrent();
 
   QOpenGLWidget* widget_ = nullptr;
   bool dc_issued_ = false;
