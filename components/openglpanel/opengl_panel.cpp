@@ -82,6 +82,10 @@ void TOpenGLPanel::WMCreate() {
   if (!IsBound(&TOpenGLPanel::OnInit))
     return;
   MakeCurrentOrReport();  // OnInit runs even when this fails
+  if (FFont3D_Enabled)
+    Create3DFont();
+  if (FFont2D_Enabled)
+    Create2DFont();
   emit OnInit(this);
   MakeNotCurrent();
 }

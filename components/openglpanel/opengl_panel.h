@@ -50,14 +50,14 @@ class TOpenGLPanel : public QOpenGLWidget {
   Q_PROPERTY(int PixelsPerInch MEMBER FPixelsPerInch)
   Q_PROPERTY(TOpenGLPrintScale PrintScale MEMBER FPrintScale)
   Q_PROPERTY(bool Font3D_Enabled MEMBER FFont3D_Enabled)
-  Q_PROPERTY(QFont Font3D_Type MEMBER FFont3D_Type)
+  Q_PROPERTY(QFont Font3D_Type READ Font3D_Type WRITE SetFont3DType)
   Q_PROPERTY(int Font3D_FirstGylph MEMBER FFont3D_FirstGylph)
   Q_PROPERTY(int Font3D_NumGylph MEMBER FFont3D_NumGylph)
   Q_PROPERTY(float Font3D_MaxDeviation MEMBER FFont3D_MaxDeviation)
   Q_PROPERTY(float Font3D_Extrustion MEMBER FFont3D_Extrustion)
-  Q_PROPERTY(TFont3DFormat Font3D_Format READ Font3D_Format WRITE SetFont3D_Format)
+  Q_PROPERTY(TFont3DFormat Font3D_Format READ Font3D_Format WRITE SetFont3DFormat)
   Q_PROPERTY(bool Font2D_Enabled MEMBER FFont2D_Enabled)
-  Q_PROPERTY(QFont Font2D_Type MEMBER FFont2D_Type)
+  Q_PROPERTY(QFont Font2D_Type READ Font2D_Type WRITE SetFont)
   Q_PROPERTY(int Font2D_FirstGylph MEMBER FFont2D_FirstGylph)
   Q_PROPERTY(int Font2D_NumGylph MEMBER FFont2D_NumGylph)
 
@@ -75,7 +75,13 @@ class TOpenGLPanel : public QOpenGLWidget {
   uchar cDepthBits() const { return FcDepthBits; }
   void SetPFDNumDepthBits(uchar value) { FcDepthBits = value; }
   TFont3DFormat Font3D_Format() const { return FFont3D_Format; }
-  void SetFont3D_Format(TFont3DFormat value);
+  // Takes effect at the next Create3DFont(); fonts already built are unchanged.
+  void SetFont3DFormat(TFont3DFormat value);
+  const QFont& Font3D_Type() const { return FFont3D_Type; }
+  // The two font writers copy the font's attributes; the panel never adopts the object.
+  void SetFont3DType(const QFont& font);
+  const QFont& Font2D_Type() const { return FFont2D_Type; }
+  void SetFont(const QFont& font);
 
   bool CreateGLContext();
   void DestroyGLContext();
@@ -83,6 +89,25 @@ class TOpenGLPanel : public QOpenGLWidget {
   void MakeOpenGLPanelNotCurrent();
   void SwapBuffers();
   bool PanelShareLists(TOpenGLPanel* other);
+
+  // Fonts and text, with the panel's context current. The overloads with arguments
+  // return a new font owned by the caller (destroy it with DestroyFont while a context
+  // is current), or null for a null font or when no lists can be had. Those without
+  // rebuild or use the panel's own fonts, made from the Font3D_ and Font2D_ properties.
+  OpenGLFont3D* Create3DFont(const QFont* font, std::int32_t first, std::int32_t count,
+                             float deviation, float extrusion, std::int32_t format);
+  void Create3DFont();
+  OpenGLFont2D* Create2DFont(const QFont* font, std::int32_t first, std::int32_t count);
+  void Create2DFont();
+  // A text draws nothing when any of its characters is outside the font's range.
+  void Draw3DText(const OpenGLFont3D* font, const char* text);
+  void Draw3DText(const char* text);
+  // Drawn from the current raster position.
+  void Draw2DText(const OpenGLFont2D* font, const char* text);
+  void Draw2DText(const char* text);
+  // size[0..2] <- width, height and depth, in the font's em units.
+  void Get3DTextSize(const OpenGLFont3D* font, const char* text, double* size);
+  void Get3DTextSize(const char* text, double* size);
 
   HDC DeviceContext() const { return FDeviceContext; }
   HGLRC RenderingContext() const { return FRenderingContext; }

@@ -33,11 +33,6 @@ void TOpenGLPanel::SetPFDPixelType(TPFDPixelTypes value) {
   FPFDPixelType = value == f_PFD_TYPE_RGBA ? PFD_TYPE_RGBA : PFD_TYPE_COLORINDEX;
 }
 
-void TOpenGLPanel::SetFont3D_Format(TFont3DFormat value) {
-  FFont3D_Format = value;
-  FWGLFontFormat = value == f_WGL_FONT_LINES ? 0 : 1;
-}
-
 // The set always holds exactly one of f_PFD_SUPPORT_GDI and f_PFD_DOUBLEBUFFER: given
 // both, the one not held before wins; given neither, the held one switches over.
 void TOpenGLPanel::SetPFDFlags(TPFDFlagSet value) {
