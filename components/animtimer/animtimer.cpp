@@ -125,11 +125,17 @@ void TAnimTimer::Timer() {
 }
 
 void TAnimTimer::customEvent(QEvent* event) {
-  if (event->type() != TickRequest::kType)
-    return QWidget::customEvent(event);
-  const auto block = static_cast<TickRequest*>(event)->Block;
-  if (block != FBlock)
-    return;  // sent by a worker stopped meanwhile: no tick after a stop
+  // Only tick requests come here. One sent by a worker that was stopped meanwhile finds
+  // another block attached, or none: no tick follows a stop.
+  const auto block = FBlock;
+  if (!block)
+    return;
+  {
+    // The worker made the event under this lock; taking it first hands it over cleanly.
+    const std::lock_guard lock(block->Lock);
+    if (event->type() != TickRequest::kType || static_cast<TickRequest*>(event)->Block != block)
+      return;
+  }
   // The worker stays blocked while an error box is up, so ticks cannot pile up behind it.
   try {
     Timer();
