@@ -12,6 +12,7 @@
 
 struct OpenGLFont2D;
 struct OpenGLFont3D;
+class QPrinter;
 
 class TOpenGLPanel : public QOpenGLWidget {
   Q_OBJECT
@@ -109,6 +110,19 @@ class TOpenGLPanel : public QOpenGLWidget {
   void Get3DTextSize(const OpenGLFont3D* font, const char* text, double* size);
   void Get3DTextSize(const char* text, double* size);
 
+  // Print or save what the panel shows right after a fresh paint, child widgets over
+  // the drawing included. Printing puts it on one page of `printer` by PrintScale;
+  // saving writes a BMP file and throws PanelFileError when the file cannot be written.
+  void PrintOpenGLPanel(QPrinter& printer);
+  void SaveOpenGLPanelToFile(const QString& fileName);
+
+  // Bits per pixel of the primary screen.
+  static int GetDisplayBPP();
+  // True when the display's colour depth changed; Qt offers no such change.
+  static bool SetDisplayBPP(int bitsPerPixel);
+  // Whether the current OpenGL context offers the extension; false without a context.
+  static bool QueryOpenGLExtention(const char* name);
+
   HDC DeviceContext() const { return FDeviceContext; }
   HGLRC RenderingContext() const { return FRenderingContext; }
   HPALETTE Palette() const { return FPalette; }
@@ -156,6 +170,7 @@ class TOpenGLPanel : public QOpenGLWidget {
   bool MakeCurrentOrReport();
   void MakeNotCurrent();
   void ShowWithError(const char* prefix);
+  QImage Capture();
   bool ReleaseDeviceContext();
   void DeletePalette();
 
