@@ -15,15 +15,16 @@ OffscreenGL::OffscreenGL(int width, int height) : width_(width), height_(height)
   surface_.setFormat(format);
   surface_.create();
   context_.setFormat(format);
-  if (!context_.create() || !context_.makeCurrent(&surface_)) return;
-  fbo_ = std::make_unique<QOpenGLFramebufferObject>(width, height,
-                                                    QOpenGLFramebufferObject::Depth);
+  if (!context_.create() || !context_.makeCurrent(&surface_))
+    return;
+  fbo_ = std::make_unique<QOpenGLFramebufferObject>(width, height, QOpenGLFramebufferObject::Depth);
   fbo_->bind();
   glViewport(0, 0, width, height);
 }
 
 OffscreenGL::~OffscreenGL() {
-  if (context_.makeCurrent(&surface_)) fbo_.reset();
+  if (context_.makeCurrent(&surface_))
+    fbo_.reset();
   context_.doneCurrent();
 }
 
@@ -45,7 +46,8 @@ int OffscreenGL::Count(Rgb colour, int tolerance) {
   glReadPixels(0, 0, width_, height_, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
   int count = 0;
   for (std::size_t i = 0; i < rgba.size(); i += 4) {
-    if (std::abs(rgba[i] - colour.r) <= tolerance && std::abs(rgba[i + 1] - colour.g) <= tolerance &&
+    if (std::abs(rgba[i] - colour.r) <= tolerance &&
+        std::abs(rgba[i + 1] - colour.g) <= tolerance &&
         std::abs(rgba[i + 2] - colour.b) <= tolerance)
       ++count;
   }
