@@ -1,0 +1,64 @@
+// The panels that stand in for dialogs: initial conditions, help and about.
+#include "apps/vorlat/form1.h"
+
+#include <array>
+
+#include "framework/application.h"
+#include "framework/conversions.h"
+#include "gyroscope/conditions.h"
+#include "gyroscope/state.h"
+#include "ui_form1.h"
+
+void TForm1::CondicionClick() {
+  ui_->Panel2->show();
+  EnableRunCommands(false);
+  const math3d::Vector3& spin = gyroscope::InitialBodyOmega;
+  ui_->Edit1->setText(framework::FormatReadout(spin.GetX() * RadiansToHertz, 1));
+  ui_->Edit2->setText(framework::FormatReadout(spin.GetY() * RadiansToHertz, 1));
+  ui_->Edit3->setText(framework::FormatReadout(spin.GetZ() * RadiansToHertz, 1));
+  ui_->Edit4->setText(framework::FormatReadout(gyroscope::GravitySetting, 1));
+}
+
+void TForm1::BitBtn1Click() {
+  // Every box is read before anything is stored: a mistyped number leaves the
+  // conditions as they were and the panel open, with the text there to correct.
+  const std::array<QLineEdit*, 4> boxes = {ui_->Edit1, ui_->Edit2, ui_->Edit3, ui_->Edit4};
+  std::array<float, 4> values;
+  for (std::size_t i = 0; i < boxes.size(); ++i) {
+    try {
+      values[i] = framework::StrToFloat(boxes[i]->text());
+    } catch (const framework::ConversionError& error) {
+      framework::ShowException(error);
+      boxes[i]->setFocus();
+      boxes[i]->selectAll();
+      return;
+    }
+  }
+  ui_->Panel2->hide();
+  EnableRunCommands(true);
+  gyroscope::ApplyInitialConditions(values[0], values[1], values[2], values[3]);
+}
+
+void TForm1::EnableRunCommands(bool enabled) {
+  for (QAction* item : {ui_->Comenzar, ui_->Reset, ui_->Opcion->menuAction()})
+    item->setEnabled(enabled);
+}
+
+void TForm1::AyudaClick() {
+  ui_->Panel3->show();
+}
+
+void TForm1::BitBtn3Click() {
+  ui_->Panel3->hide();
+}
+
+void TForm1::AcercaClick() {
+  ui_->Panel1->show();
+  ui_->LabelRegistro1->setText(
+      "Vorlat puede usarse, copiarse y compartirse libremente para enseñar y aprender.");
+  ui_->LabelRegistro2->setText("Proyecto Rotación de Cuerpos Rígidos");
+}
+
+void TForm1::BitBtn2Click() {
+  ui_->Panel1->hide();
+}

@@ -1,0 +1,12 @@
+#pragma once
+// Vorlat's own pictures, drawn when they are first needed rather than stored:
+// the window icon and the about panel's image, both a heavy top on its pivot.
+
+#include <QPixmap>
+
+namespace vorlat {
+
+QPixmap TopIcon();       // 32 x 32
+QPixmap AboutPicture();  // 80 x 92
+
+}  // namespace vorlat

@@ -1,0 +1,10 @@
+#pragma once
+// The green tick that OK buttons of the in-window panels carry beside "&Ok".
+
+#include <QIcon>
+
+namespace framework {
+
+QIcon OkGlyph();
+
+}  // namespace framework
