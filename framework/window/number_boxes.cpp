@@ -1,0 +1,25 @@
+#include "framework/window/number_boxes.h"
+
+#include <QLineEdit>
+
+#include "framework/application.h"
+#include "framework/conversions.h"
+
+namespace framework {
+
+std::optional<std::vector<float>> ReadNumbers(std::initializer_list<QLineEdit*> boxes) {
+  std::vector<float> values;
+  for (QLineEdit* box : boxes) {
+    try {
+      values.push_back(StrToFloat(box->text()));
+    } catch (const ConversionError& error) {
+      ShowException(error);
+      box->setFocus();
+      box->selectAll();
+      return std::nullopt;
+    }
+  }
+  return values;
+}
+
+}  // namespace framework

@@ -1,0 +1,61 @@
+#pragma once
+// A main window that shows one simulation: its OpenGL panel OpenGLPanel1 draws
+// the scene, its timer AnimTimer1 moves the camera and repaints, three
+// scroll bars set the Euler angles, and its ways out release the scene once.
+
+#include <functional>
+
+#include "framework/window/main_form.h"
+
+class QLabel;
+class QPixmap;
+class QScrollBar;
+class TOpenGLPanel;
+
+namespace framework {
+
+class ProgramExit;
+
+// The simulation's entry points, as the window drives them.
+struct Scene {
+  std::function<void()> initialize;  // with the panel's context current
+  std::function<void()> run_frame;   // after the camera is applied
+  std::function<void()> release;
+  std::function<void(int phi, int theta, int psi)> set_euler_angles;
+  const unsigned& viewport_width;  // the projection's fixed size, in logical pixels
+  const unsigned& viewport_height;
+};
+
+class SceneForm : public MainForm {
+  Q_OBJECT
+
+ public:
+  SceneForm(float view_distance, float zoom_step, Scene scene, QWidget* parent = nullptr);
+
+ public slots:
+  void OpenGLPanel1Init();
+  void OpenGLPanel1Paint();
+  void AnimTimer1Timer();
+  void ScrollBar1Change();
+  void ScrollBar2Change();
+  void ScrollBar3Change();
+  void SalirClick();
+  void FormDeactivate();
+
+ protected:
+  // Call after setupUi: the layout, the pictures the program draws for itself,
+  // the tick on every Ok button, and the window's place.
+  void FinishWindow(int client_width, int client_height, const QPixmap& icon,
+                    const QPixmap& about_picture);
+
+ private:
+  void EulerAnglesChanged(int bar);
+
+  Scene scene_;
+  ProgramExit* exit_;
+  TOpenGLPanel* panel_ = nullptr;
+  QScrollBar* bars_[3] = {};
+  QLabel* angle_texts_[3] = {};
+};
+
+}  // namespace framework
