@@ -1,0 +1,36 @@
+#include "apps/tamsel/form1.h"
+
+#include "apps/tamsel/pictures.h"
+#include "freebody/commands.h"
+#include "freebody/drawing.h"
+#include "ui_form1.h"
+
+TForm1* Form1 = nullptr;
+
+namespace {
+
+framework::Scene BlockScene() {
+  return {freebody::InitializeScene,
+          freebody::RunFrame,
+          freebody::ReleaseScene,
+          [](int phi, int theta, int psi) {
+            freebody::SetEulerAngles({phi, theta, psi});
+          },
+          freebody::ViewportWidth,
+          freebody::ViewportHeight};
+}
+
+}  // namespace
+
+TForm1::TForm1(QWidget* parent)
+    : SceneForm(-10.0f, 0.1f, BlockScene(), parent), ui_(std::make_unique<Ui::TForm1>()) {
+  // The switches the menu shows start as at program start.
+  freebody::RestoreStartUpState();
+  ui_->setupUi(this);
+  FinishWindow(536, 400, tamsel::BlockIcon(), tamsel::AboutPicture());
+}
+
+TForm1::~TForm1() {
+  if (Form1 == this)
+    Form1 = nullptr;
+}

@@ -1,0 +1,72 @@
+// The menu commands: start, pause, reset, the examples, the views and the axes.
+#include "apps/tamsel/form1.h"
+
+#include <QSignalBlocker>
+
+#include "freebody/commands.h"
+#include "ui_form1.h"
+
+void TForm1::ComenzarClick() {
+  if (!freebody::Running) {
+    ui_->Reset->setEnabled(true);
+    ui_->Comenzar->setText("&Pausa");
+    ui_->Rotacion->menuAction()->setEnabled(false);
+    ui_->Condicion->setEnabled(false);
+    freebody::Start();
+  } else {
+    ui_->Comenzar->setText("&Comenzar");
+    freebody::Pause();
+  }
+}
+
+void TForm1::ResetClick() {
+  ui_->Comenzar->setText("&Comenzar");
+  ui_->Reset->setEnabled(false);
+  ui_->Rotacion->menuAction()->setEnabled(true);
+  ui_->Condicion->setEnabled(true);
+  freebody::ResetSimulation();
+}
+
+void TForm1::Rotacion1Click() {
+  ChooseExample(1, ui_->Rotacion1);
+}
+
+void TForm1::Rotacion2Click() {
+  ChooseExample(2, ui_->Rotacion2);
+}
+
+void TForm1::Rotacion3Click() {
+  ChooseExample(3, ui_->Rotacion3);
+}
+
+void TForm1::ChooseExample(int example, QAction* item) {
+  for (QAction* other : {ui_->Rotacion1, ui_->Rotacion2, ui_->Rotacion3})
+    other->setChecked(other == item);
+  const freebody::EulerAngles angles = freebody::ApplyExample(example);
+  // The bars only show the example; their handlers would pass through mixed
+  // angles on the way to it.
+  const QSignalBlocker block1(ui_->ScrollBar1), block2(ui_->ScrollBar2), block3(ui_->ScrollBar3);
+  ui_->ScrollBar1->setValue(angles.phi);
+  ui_->ScrollBar2->setValue(angles.theta);
+  ui_->ScrollBar3->setValue(angles.psi);
+  ui_->FiText->setText(QString::number(angles.phi));
+  ui_->ThetaText->setText(QString::number(angles.theta));
+  ui_->PsiText->setText(QString::number(angles.psi));
+}
+
+void TForm1::Vista1Click() {
+  ui_->Vista1->setChecked(true);
+  ui_->Vista2->setChecked(false);
+  freebody::RotatingView = false;
+}
+
+void TForm1::Vista2Click() {
+  ui_->Vista2->setChecked(true);
+  ui_->Vista1->setChecked(false);
+  freebody::RotatingView = true;
+}
+
+void TForm1::Opcion1Click() {
+  freebody::ShowAxes = !freebody::ShowAxes;
+  ui_->Opcion1->setText(freebody::ShowAxes ? "Borrar ejes" : "&Dibujar ejes");
+}

@@ -1,0 +1,42 @@
+// The panels that stand in for dialogs: initial conditions and about.
+#include "apps/tamsel/form1.h"
+
+#include "framework/conversions.h"
+#include "framework/window/number_boxes.h"
+#include "freebody/commands.h"
+#include "ui_form1.h"
+
+void TForm1::CondicionClick() {
+  ui_->Panel2->show();
+  EnableRunCommands(false);
+  const math3d::Vector3& momentum = freebody::InitialMomentum;
+  ui_->Edit1->setText(framework::FloatToStr(momentum.GetX()));
+  ui_->Edit2->setText(framework::FloatToStr(momentum.GetY()));
+  ui_->Edit3->setText(framework::FloatToStr(momentum.GetZ()));
+}
+
+void TForm1::BitBtn1Click() {
+  const auto momentum = framework::ReadNumbers({ui_->Edit1, ui_->Edit2, ui_->Edit3});
+  if (!momentum)
+    return;  // the panel stays open with the text as typed
+  ui_->Panel2->hide();
+  EnableRunCommands(true);
+  freebody::AcceptInitialConditions({(*momentum)[0], (*momentum)[1], (*momentum)[2]});
+}
+
+void TForm1::EnableRunCommands(bool enabled) {
+  for (QAction* item :
+       {ui_->Comenzar, ui_->Reset, ui_->Rotacion->menuAction(), ui_->Opcion->menuAction()})
+    item->setEnabled(enabled);
+}
+
+void TForm1::AboutClick() {
+  ui_->Panel1->show();
+  ui_->Label1->setText(
+      "Tamsel es de uso libre en la enseñanza: puede copiarse y compartirse sin fines de lucro.");
+  ui_->Label2->setText("Del proyecto Rotación de Cuerpos Rígidos");
+}
+
+void TForm1::BitBtn2Click() {
+  ui_->Panel1->hide();
+}

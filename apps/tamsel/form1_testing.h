@@ -1,0 +1,28 @@
+#pragma once
+// The real Tamsel window for the tests, and where the room's points land on it.
+
+#include <QPoint>
+
+#include <cmath>
+
+#include "apps/tamsel/form1.h"
+#include "framework/window/form_fixture.h"
+#include "freebody/world.h"
+
+using TamselWindowTest = framework::testing::FormFixture<TForm1>;
+
+namespace tamsel_testing {
+
+inline bool SameOrientation(const freebody::Matrix3x3& a, const freebody::Matrix3x3& b) {
+  for (unsigned row = 0; row < 3; ++row)
+    for (unsigned column = 0; column < 3; ++column)
+      if (std::abs(a(row, column) - b(row, column)) > 1e-5f)
+        return false;
+  return true;
+}
+
+inline QPoint Screen(double y, double z) {
+  return framework::testing::ScreenPoint(y, z, 10.0);
+}
+
+}  // namespace tamsel_testing

@@ -1,0 +1,12 @@
+// Tamsel: a block turning freely inside a room, to show which axes of rotation
+// are stable, for the classroom.
+#include "apps/tamsel/form1.h"
+#include "framework/application.h"
+
+int main(int argc, char** argv) {
+  return framework::RunProgram(argc, argv, [] {
+    auto form = std::make_unique<TForm1>();
+    Form1 = form.get();
+    return form;
+  });
+}

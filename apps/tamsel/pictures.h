@@ -1,0 +1,12 @@
+#pragma once
+// Tamsel's own pictures, drawn when they are first needed rather than stored:
+// the window icon and the about panel's image, both the yellow block in its room.
+
+#include <QPixmap>
+
+namespace tamsel {
+
+QPixmap BlockIcon();     // 32 x 32
+QPixmap AboutPicture();  // 80 x 92
+
+}  // namespace tamsel
