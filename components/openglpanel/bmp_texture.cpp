@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <bit>
 #include <fstream>
-#include <iterator>
 #include <new>
 #include <optional>
 

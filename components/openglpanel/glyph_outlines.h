@@ -10,7 +10,6 @@
 #include <cstdint>
 
 inline constexpr int kFontLines = 0;
-inline constexpr int kFontPolygons = 1;
 
 // Fills lists listBase ... listBase + count - 1 with the characters first ... first +
 // count - 1 and metrics[0 .. count - 1] with their metrics. `format` kFontLines draws
