@@ -10,14 +10,11 @@ TForm1* Form1 = nullptr;
 namespace {
 
 framework::Scene BlockScene() {
-  return {freebody::InitializeScene,
-          freebody::RunFrame,
-          freebody::ReleaseScene,
+  return {freebody::InitializeScene, freebody::RunFrame, freebody::ReleaseScene,
           [](int phi, int theta, int psi) {
             freebody::SetEulerAngles({phi, theta, psi});
           },
-          freebody::ViewportWidth,
-          freebody::ViewportHeight};
+          QSize(int(freebody::ViewportWidth), int(freebody::ViewportHeight))};
 }
 
 }  // namespace

@@ -42,7 +42,8 @@ void SceneForm::OpenGLPanel1Init() {
 void SceneForm::OpenGLPanel1Paint() {
   // The drawing area is the same in logical pixels whatever the screen's density.
   const qreal ratio = panel_->devicePixelRatioF();
-  glViewport(0, 0, qRound(scene_.viewport_width * ratio), qRound(scene_.viewport_height * ratio));
+  glViewport(0, 0, qRound(scene_.viewport.width() * ratio),
+             qRound(scene_.viewport.height() * ratio));
   ViewCamera().Apply();
   scene_.run_frame();
 }
@@ -52,6 +53,7 @@ void SceneForm::AnimTimer1Timer() {
     return;  // the scene is released and the program is on its way out
   ViewCamera().Tick();
   panel_->repaint();
+  AfterTick();
 }
 
 void SceneForm::ScrollBar1Change() {

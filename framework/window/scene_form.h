@@ -3,6 +3,8 @@
 // the scene, its timer AnimTimer1 moves the camera and repaints, three
 // scroll bars set the Euler angles, and its ways out release the scene once.
 
+#include <QSize>
+
 #include <functional>
 
 #include "framework/window/main_form.h"
@@ -22,8 +24,7 @@ struct Scene {
   std::function<void()> run_frame;   // after the camera is applied
   std::function<void()> release;
   std::function<void(int phi, int theta, int psi)> set_euler_angles;
-  const unsigned& viewport_width;  // the projection's fixed size, in logical pixels
-  const unsigned& viewport_height;
+  QSize viewport;  // the projection's fixed size, in logical pixels
 };
 
 class SceneForm : public MainForm {
@@ -47,6 +48,8 @@ class SceneForm : public MainForm {
   // the tick on every Ok button, and the window's place.
   void FinishWindow(int client_width, int client_height, const QPixmap& icon,
                     const QPixmap& about_picture);
+  // Runs at the end of every tick that drew a frame, for readouts of it.
+  virtual void AfterTick() {}
 
  private:
   void EulerAnglesChanged(int bar);
