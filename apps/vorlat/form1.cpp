@@ -1,11 +1,7 @@
 #include "apps/vorlat/form1.h"
 
-#include <GL/gl.h>
-
 #include "apps/vorlat/pictures.h"
 #include "framework/conversions.h"
-#include "framework/window/ok_glyph.h"
-#include "framework/window/program_exit.h"
 #include "gyroscope/conditions.h"
 #include "gyroscope/scene.h"
 #include "gyroscope/simulation.h"
@@ -24,10 +20,15 @@ void Show(QLabel* label, double value, int decimals) {
     label->setText(text);
 }
 
+framework::Scene TopScene() {
+  return {gyroscope::InitializeScene, gyroscope::RunFrame, gyroscope::ReleaseScene,
+          gyroscope::SetEulerAngles, QSize(gyroscope::ViewportWidth, gyroscope::ViewportHeight)};
+}
+
 }  // namespace
 
 TForm1::TForm1(QWidget* parent)
-    : MainForm(-1.74f, 0.02f, parent), ui_(std::make_unique<Ui::TForm1>()) {
+    : SceneForm(-1.74f, 0.02f, TopScene(), parent), ui_(std::make_unique<Ui::TForm1>()) {
   // The flags the window owns start as at program start, and the simulation's
   // gravity follows the window's switch.
   gyroscope::Running = false;
@@ -36,13 +37,7 @@ TForm1::TForm1(QWidget* parent)
   gyroscope::SwitchGravity(GravityOn);
 
   ui_->setupUi(this);
-  FinishLayout(560, 397);
-  setWindowIcon(vorlat::TopIcon());
-  ui_->Image1->setPixmap(vorlat::AboutPicture());
-  for (QPushButton* ok : {ui_->BitBtn1, ui_->BitBtn2, ui_->BitBtn3})
-    ok->setIcon(framework::OkGlyph());
-  exit_ = new framework::ProgramExit(this, gyroscope::ReleaseScene);
-  FormCreate(this);
+  FinishWindow(560, 397, vorlat::TopIcon(), vorlat::AboutPicture());
 }
 
 TForm1::~TForm1() {
@@ -50,28 +45,7 @@ TForm1::~TForm1() {
     Form1 = nullptr;
 }
 
-void TForm1::OpenGLPanel1Init() {
-  gyroscope::InitializeScene();
-}
-
-void TForm1::OpenGLPanel1Paint() {
-  // The drawing area is 400 x 400 logical pixels whatever the screen's density.
-  const qreal ratio = ui_->OpenGLPanel1->devicePixelRatioF();
-  glViewport(0, 0, qRound(gyroscope::ViewportWidth * ratio),
-             qRound(gyroscope::ViewportHeight * ratio));
-  ViewCamera().Apply();
-  gyroscope::RunFrame();
-}
-
-void TForm1::AnimTimer1Timer() {
-  if (exit_->Done())
-    return;  // the scene is released and the program is on its way out
-  ViewCamera().Tick();
-  ui_->OpenGLPanel1->repaint();
-  WriteReadouts();
-}
-
-void TForm1::WriteReadouts() {
+void TForm1::AfterTick() {
   using namespace gyroscope;
   Show(ui_->LabelMasa, Mass, 1);
   Show(ui_->LabelLargo, ArmLength, 2);

@@ -4,19 +4,13 @@
 
 #include <memory>
 
-#include "framework/window/main_form.h"
-
-class QLabel;
-class QScrollBar;
+#include "framework/window/scene_form.h"
 
 namespace Ui {
 class TForm1;
 }
-namespace framework {
-class ProgramExit;
-}
 
-class TForm1 : public framework::MainForm {
+class TForm1 : public framework::SceneForm {
   Q_OBJECT
 
  public:
@@ -24,22 +18,12 @@ class TForm1 : public framework::MainForm {
   ~TForm1() override;
 
  public slots:
-  // Start-up and the tick (form1.cpp).
-  void OpenGLPanel1Init();
-  void OpenGLPanel1Paint();
-  void AnimTimer1Timer();
-
-  // Menu and scroll bars (form1_commands.cpp).
+  // Menu (form1_commands.cpp).
   void ComenzarClick();
   void ResetClick();
   void AboutClick();
   void Opcion1Click();
   void Opcion2Click();
-  void ScrollBar1Change();
-  void ScrollBar2Change();
-  void ScrollBar3Change();
-  void SalirClick();
-  void FormDeactivate();
 
   // The three panels (form1_panels.cpp).
   void CondicionClick();
@@ -53,14 +37,12 @@ class TForm1 : public framework::MainForm {
   // Radians per second to hertz, with the programs' own value of pi.
   static constexpr double RadiansToHertz = 0.15915494226054455;
 
-  void WriteReadouts();
+  // The tick's readouts of the frame just drawn.
+  void AfterTick() override;
   // Start, reset and the options: off while the conditions panel is open.
   void EnableRunCommands(bool enabled);
-  // The three scroll bars share one operation; only the label they write differs.
-  void EulerAnglesChanged(const QScrollBar* bar, QLabel* text);
 
   std::unique_ptr<Ui::TForm1> ui_;
-  framework::ProgramExit* exit_;
   bool GravityOn = false;
 };
 

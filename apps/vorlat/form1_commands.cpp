@@ -1,7 +1,6 @@
-// The menu commands, the Euler-angle scroll bars and the two ways out.
+// The menu commands: start, pause, reset, gravity and the options.
 #include "apps/vorlat/form1.h"
 
-#include "framework/window/program_exit.h"
 #include "gyroscope/conditions.h"
 #include "gyroscope/state.h"
 #include "ui_form1.h"
@@ -41,30 +40,4 @@ void TForm1::Opcion1Click() {
 void TForm1::Opcion2Click() {
   gyroscope::ShowTrajectory = !gyroscope::ShowTrajectory;
   ui_->Opcion2->setText(gyroscope::ShowTrajectory ? "&Ocultar trayectoria" : "&Marcar trayectoria");
-}
-
-void TForm1::ScrollBar1Change() {
-  EulerAnglesChanged(ui_->ScrollBar1, ui_->FiText);
-}
-
-void TForm1::ScrollBar2Change() {
-  EulerAnglesChanged(ui_->ScrollBar2, ui_->ThetaText);
-}
-
-void TForm1::ScrollBar3Change() {
-  EulerAnglesChanged(ui_->ScrollBar3, ui_->PsiText);
-}
-
-void TForm1::EulerAnglesChanged(const QScrollBar* bar, QLabel* text) {
-  gyroscope::SetEulerAngles(ui_->ScrollBar1->value(), ui_->ScrollBar2->value(),
-                            ui_->ScrollBar3->value());
-  text->setText(QString::number(bar->value()));
-}
-
-void TForm1::SalirClick() {
-  exit_->Exit();
-}
-
-void TForm1::FormDeactivate() {
-  exit_->Exit();
 }

@@ -122,16 +122,7 @@ TEST_F(VorlatCommandsTest, AScrollBarTurnsTheDrawnTopAtOnce) {
 class VorlatExitTest : public VorlatWindowTest {
  protected:
   void ExitBy(const std::function<void()>& leave) {
-    ASSERT_NE(gyroscope::pWorld, nullptr);
-    QTimer::singleShot(0, form.get(), leave);
-    EXPECT_EQ(QApplication::exec(), 0);
-    EXPECT_EQ(gyroscope::pWorld, nullptr);
-
-    QTest::keyPress(form.get(), Qt::Key_Left);
-    for (int i = 0; i < 3; ++i) form->AnimTimer1Timer();
-    EXPECT_EQ(form->ViewCamera().ViewYaw, 0.0f);
-    form->repaint();
-    EXPECT_EQ(gyroscope::pWorld, nullptr);
+    ExpectExitBy(leave, [] { return gyroscope::pWorld != nullptr; });
   }
 };
 

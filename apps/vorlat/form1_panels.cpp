@@ -1,10 +1,8 @@
 // The panels that stand in for dialogs: initial conditions, help and about.
 #include "apps/vorlat/form1.h"
 
-#include <array>
-
-#include "framework/application.h"
 #include "framework/conversions.h"
+#include "framework/window/number_boxes.h"
 #include "gyroscope/conditions.h"
 #include "gyroscope/state.h"
 #include "ui_form1.h"
@@ -20,23 +18,12 @@ void TForm1::CondicionClick() {
 }
 
 void TForm1::BitBtn1Click() {
-  // Every box is read before anything is stored: a mistyped number leaves the
-  // conditions as they were and the panel open, with the text there to correct.
-  const std::array<QLineEdit*, 4> boxes = {ui_->Edit1, ui_->Edit2, ui_->Edit3, ui_->Edit4};
-  std::array<float, 4> values;
-  for (std::size_t i = 0; i < boxes.size(); ++i) {
-    try {
-      values[i] = framework::StrToFloat(boxes[i]->text());
-    } catch (const framework::ConversionError& error) {
-      framework::ShowException(error);
-      boxes[i]->setFocus();
-      boxes[i]->selectAll();
-      return;
-    }
-  }
+  const auto values = framework::ReadNumbers({ui_->Edit1, ui_->Edit2, ui_->Edit3, ui_->Edit4});
+  if (!values)
+    return;  // the panel stays open with the text as typed
   ui_->Panel2->hide();
   EnableRunCommands(true);
-  gyroscope::ApplyInitialConditions(values[0], values[1], values[2], values[3]);
+  gyroscope::ApplyInitialConditions((*values)[0], (*values)[1], (*values)[2], (*values)[3]);
 }
 
 void TForm1::EnableRunCommands(bool enabled) {

@@ -18,18 +18,6 @@ class VorlatPanelsTest : public VorlatWindowTest {
  protected:
   QString Box(const char* name) { return Control<QLineEdit>(name)->text(); }
 
-  void Type(const char* name, const QString& text) {
-    QLineEdit* box = Control<QLineEdit>(name);
-    box->clear();
-    QTest::keyClicks(box, text);
-  }
-
-  void ClickOk(const char* button) {
-    QTest::mouseClick(Control<QPushButton>(button), Qt::LeftButton);
-  }
-
-  bool PanelShown(const char* name) { return Control<QWidget>(name)->isVisible(); }
-
   bool RunCommandsEnabled() {
     return Item("Comenzar")->isEnabled() && Item("Reset")->isEnabled() &&
            Control<QMenu>("Opcion")->menuAction()->isEnabled();

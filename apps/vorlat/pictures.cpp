@@ -3,6 +3,8 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include "framework/window/picture_frames.h"
+
 namespace vorlat {
 namespace {
 
@@ -10,9 +12,7 @@ namespace {
 // (0..1 across, 0..1 down) so one drawing serves every size.
 void DrawTop(QPainter& painter, const QRectF& box) {
   painter.save();
-  painter.translate(box.topLeft());
-  painter.scale(box.width(), box.height());
-  painter.setRenderHint(QPainter::Antialiasing);
+  framework::MapUnitSquare(painter, box);
 
   const QPointF pivot(0.30, 0.92);
   const QPointF tip(0.82, 0.16);
@@ -50,24 +50,15 @@ void DrawTrace(QPainter& painter, const QRectF& box) {
 }  // namespace
 
 QPixmap TopIcon() {
-  QPixmap icon(32, 32);
-  icon.fill(Qt::transparent);
+  QPixmap icon = framework::IconPlate();
   QPainter painter(&icon);
-  painter.setPen(Qt::NoPen);
-  painter.setBrush(QColor(0, 0, 96));
-  painter.drawRoundedRect(QRectF(0, 0, 32, 32), 5, 5);
-  DrawTop(painter, QRectF(2, 1, 28, 30));
+  DrawTop(painter, framework::IconArea);
   return icon;
 }
 
 QPixmap AboutPicture() {
-  QPixmap picture(80, 92);
+  QPixmap picture = framework::AboutBackdrop();
   QPainter painter(&picture);
-  QLinearGradient sky(0, 0, 0, 92);
-  sky.setColorAt(0.0, QColor(0, 0, 64));
-  sky.setColorAt(1.0, QColor(40, 40, 120));
-  painter.fillRect(picture.rect(), sky);
-  painter.fillRect(QRectF(0, 74, 80, 18), QColor(128, 128, 128));  // the floor
   DrawTrace(painter, QRectF(34, 8, 40, 14));
   DrawTop(painter, QRectF(4, 6, 72, 80));
   return picture;
