@@ -1,5 +1,5 @@
 // Frame benchmark, run by hand on a display:
-//   build/bin/bench_frames vorlat [--seconds S] [--screenshot FILE]
+//   build/bin/bench_frames vorlat|tamsel [--seconds S] [--screenshot FILE]
 // Opens the real main window, sets its simulation moving, lets its animation timer
 // tick for S seconds (5 by default), closes it, and prints one figure a line.
 
@@ -18,6 +18,7 @@
 #include <string>
 #include <vector>
 
+#include "apps/tamsel/form1.h"
 #include "apps/vorlat/form1.h"
 #include "components/animtimer/animtimer.h"
 
@@ -32,6 +33,7 @@ struct Mode {
 const std::map<std::string, Mode>& Modes() {
   static const std::map<std::string, Mode> modes = {
       {"vorlat", {[] { return std::make_unique<TForm1>(); }, {"About", "Comenzar"}}},
+      {"tamsel", {[] { return std::make_unique<tamsel::TForm1>(); }, {"Rotacion2", "Comenzar"}}},
   };
   return modes;
 }

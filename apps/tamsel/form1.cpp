@@ -5,6 +5,8 @@
 #include "freebody/drawing.h"
 #include "ui_form1.h"
 
+namespace tamsel {
+
 TForm1* Form1 = nullptr;
 
 namespace {
@@ -24,10 +26,12 @@ TForm1::TForm1(QWidget* parent)
   // The switches the menu shows start as at program start.
   freebody::RestoreStartUpState();
   ui_->setupUi(this);
-  FinishWindow(536, 400, tamsel::BlockIcon(), tamsel::AboutPicture());
+  FinishWindow(536, 400, BlockIcon(), AboutPicture());
 }
 
 TForm1::~TForm1() {
   if (Form1 == this)
     Form1 = nullptr;
 }
+
+}  // namespace tamsel

@@ -9,6 +9,9 @@
 
 class QAction;
 
+// In its own namespace, so that one binary can hold both programs' windows.
+namespace tamsel {
+
 namespace Ui {
 class TForm1;
 }
@@ -48,3 +51,5 @@ class TForm1 : public framework::SceneForm {
 
 // The window, once the program entry has created it.
 extern TForm1* Form1;
+
+}  // namespace tamsel

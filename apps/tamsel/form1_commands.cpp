@@ -6,6 +6,8 @@
 #include "freebody/commands.h"
 #include "ui_form1.h"
 
+namespace tamsel {
+
 void TForm1::ComenzarClick() {
   if (!freebody::Running) {
     ui_->Reset->setEnabled(true);
@@ -70,3 +72,5 @@ void TForm1::Opcion1Click() {
   freebody::ShowAxes = !freebody::ShowAxes;
   ui_->Opcion1->setText(freebody::ShowAxes ? "Borrar ejes" : "&Dibujar ejes");
 }
+
+}  // namespace tamsel

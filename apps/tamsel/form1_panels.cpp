@@ -6,6 +6,8 @@
 #include "freebody/commands.h"
 #include "ui_form1.h"
 
+namespace tamsel {
+
 void TForm1::CondicionClick() {
   ui_->Panel2->show();
   EnableRunCommands(false);
@@ -40,3 +42,5 @@ void TForm1::AboutClick() {
 void TForm1::BitBtn2Click() {
   ui_->Panel1->hide();
 }
+
+}  // namespace tamsel

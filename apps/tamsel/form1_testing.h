@@ -9,7 +9,7 @@
 #include "framework/window/form_fixture.h"
 #include "freebody/world.h"
 
-using TamselWindowTest = framework::testing::FormFixture<TForm1>;
+using TamselWindowTest = framework::testing::FormFixture<tamsel::TForm1>;
 
 namespace tamsel_testing {
 

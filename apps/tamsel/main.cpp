@@ -5,8 +5,8 @@
 
 int main(int argc, char** argv) {
   return framework::RunProgram(argc, argv, [] {
-    auto form = std::make_unique<TForm1>();
-    Form1 = form.get();
+    auto form = std::make_unique<tamsel::TForm1>();
+    tamsel::Form1 = form.get();
     return form;
   });
 }
