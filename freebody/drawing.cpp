@@ -1,7 +1,8 @@
 #include "freebody/drawing.h"
 
-#include <GL/glu.h>
+#include <GL/gl.h>
 
+#include "framework/scene_gl.h"
 #include "freebody/step.h"
 #include "freebody/world.h"
 
@@ -50,60 +51,10 @@ void MultiplyPlacement(const Matrix3x3& orientation, const Vector3& position) {
   glMultMatrixf(placement);
 }
 
-// The four vertical and four top edges in white, and the grey floor whose border
-// gives the bottom edges.
-void DrawRoom() {
-  constexpr GLfloat h = WorldSize / 2;
-  glBegin(GL_LINE_STRIP);
-  glVertex3f(-h, -h, -h);
-  glVertex3f(-h, -h, h);
-  glVertex3f(-h, h, h);
-  glVertex3f(h, h, h);
-  glVertex3f(h, -h, h);
-  glVertex3f(h, -h, -h);
-  glEnd();
-  glBegin(GL_LINES);
-  glVertex3f(h, -h, h);
-  glVertex3f(-h, -h, h);
-  glVertex3f(h, h, h);
-  glVertex3f(h, h, -h);
-  glVertex3f(-h, h, h);
-  glVertex3f(-h, h, -h);
-  glEnd();
-  glDisable(GL_CULL_FACE);
-  glColor3f(0.5f, 0.5f, 0.5f);
-  glBegin(GL_QUADS);
-  glVertex3f(h, h, -h);
-  glVertex3f(-h, h, -h);
-  glVertex3f(-h, -h, -h);
-  glVertex3f(h, -h, -h);
-  glEnd();
-  glEnable(GL_CULL_FACE);
-}
-
 }  // namespace
 
 void InitializeScene() {
-  glClearColor(0, 0, 0, 0);
-  glEnable(GL_CULL_FACE);
-  glEnable(GL_DEPTH_TEST);
-  glShadeModel(GL_FLAT);
-
-  // Set under an identity model-view, the light stays fixed to the eye.
-  glMatrixMode(GL_MODELVIEW);
-  glLoadIdentity();
-  const GLfloat lightPosition[] = {0, 0, 1, 1};
-  glLightfv(GL_LIGHT0, GL_POSITION, lightPosition);
-  glEnable(GL_LIGHT0);
-  glEnable(GL_COLOR_MATERIAL);
-  glColorMaterial(GL_FRONT, GL_AMBIENT_AND_DIFFUSE);
-
-  glMatrixMode(GL_PROJECTION);
-  glLoadIdentity();
-  glViewport(0, 0, GLsizei(ViewportWidth), GLsizei(ViewportHeight));
-  gluPerspective(45, ViewportWidth / ViewportHeight, 0.1, 100);  // whole-number aspect
-  glMatrixMode(GL_MODELVIEW);
-
+  framework::SetFixedSceneState(ViewportWidth, ViewportHeight);
   SetUpSimulation();
   glMaterialf(GL_FRONT, GL_SHININESS, 25);
   CompileBlockList();
@@ -144,7 +95,7 @@ void simulation_world::Render() {
   glPushMatrix();
   glColor3f(1, 1, 1);
   MultiplyPlacement(frame.Orientation, frame.Position);
-  DrawRoom();
+  framework::DrawRoom(WorldSize / 2);
   glPopMatrix();
 }
 

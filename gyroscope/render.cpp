@@ -3,6 +3,8 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 
+#include "framework/scene_gl.h"
+
 #include "gyroscope/parameters.h"
 #include "gyroscope/state.h"
 #include "gyroscope/world.h"
@@ -67,37 +69,11 @@ void CallPlaced(const GLfloat* placement, DisplayList list) {
   glPopMatrix();
 }
 
-// The top and vertical edges of the box around the pivot, and its floor.
+// The box around the pivot, white, with its grey floor.
 void DrawBox() {
-  const float h = BoxSize / 2.0f;
   glPushMatrix();
   glColor3f(1.0f, 1.0f, 1.0f);
-  glBegin(GL_LINE_STRIP);
-  glVertex3f(-h, -h, -h);
-  glVertex3f(-h, -h, h);
-  glVertex3f(-h, h, h);
-  glVertex3f(h, h, h);
-  glVertex3f(h, -h, h);
-  glVertex3f(h, -h, -h);
-  glEnd();
-  glBegin(GL_LINES);
-  glVertex3f(h, -h, h);
-  glVertex3f(-h, -h, h);
-  glVertex3f(h, h, h);
-  glVertex3f(h, h, -h);
-  glVertex3f(-h, h, h);
-  glVertex3f(-h, h, -h);
-  glEnd();
-
-  glDisable(GL_CULL_FACE);
-  glBegin(GL_QUADS);
-  glColor3f(0.5f, 0.5f, 0.5f);
-  glVertex3f(h, h, -h);
-  glVertex3f(-h, h, -h);
-  glVertex3f(-h, -h, -h);
-  glVertex3f(h, -h, -h);
-  glEnd();
-  glEnable(GL_CULL_FACE);
+  framework::DrawRoom(BoxSize / 2.0f);
   glPopMatrix();
 }
 
