@@ -11,14 +11,6 @@ cmake --build --preset "$kind" -j"$(nproc)"
 
 export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"
 chmod 700 "$XDG_RUNTIME_DIR"
-if [ "$kind" = asan ]; then
-  # Preloading Mesa's driver keeps its frames named after it is unloaded at exit,
-  # so the suppressions for its known leaks apply.
-  dri=$(find /usr/lib -name swrast_dri.so -print -quit)
-  export LD_PRELOAD="$(gcc -print-file-name=libasan.so) $dri"
-  export LSAN_OPTIONS="suppressions=$PWD/tools/lsan.supp"
-  export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
-fi
 run=(ctest --preset "$kind" -j"$(nproc)" "$@")
 if [ -z "${DISPLAY:-}" ]; then
   run=(xvfb-run -a -s "-screen 0 1280x1024x24" "${run[@]}")
