@@ -20,9 +20,7 @@ inline bool SameMatrix(const Matrix3x3& a, const Matrix3x3& b) {
   return true;
 }
 
-inline bool IsIdentity(const Matrix3x3& m) {
-  return SameMatrix(m, Matrix3x3());
-}
+inline bool IsIdentity(const Matrix3x3& m) { return SameMatrix(m, Matrix3x3()); }
 
 class FreeBodyTest : public testing::Test {
  protected:
@@ -44,10 +42,9 @@ class FreeBodyTest : public testing::Test {
     pWorld->WriteBackOrientations();
   }
   // Frames of `frame_ms` until `seconds` have passed; calls `watch` after each.
-  template <class Watch>
-  void RunFor(double seconds, std::uint32_t frame_ms, Watch&& watch) {
-    const auto frames = std::uint64_t(seconds * 1000.0 / frame_ms + 0.5);
-    for (std::uint64_t i = 0; i < frames; ++i) {
+  template <class Watch = void (*)()>
+  void RunFor(double seconds, std::uint32_t frame_ms, Watch&& watch = [] {}) {
+    for (auto i = std::uint64_t(seconds * 1000.0 / frame_ms + 0.5); i > 0; --i) {
       FrameAfter(frame_ms);
       watch();
     }

@@ -19,44 +19,29 @@ TEST(BlockTest, MassAndPrincipalMoments) {
   EXPECT_NEAR(1.0f / inverse(0, 0), 1.19194f, 1e-5f);   // Imax, the thin axis
   EXPECT_NEAR(1.0f / inverse(1, 1), 1.00762f, 1e-5f);   // Imed
   EXPECT_NEAR(1.0f / inverse(2, 2), 0.208896f, 1e-6f);  // Imin, the long axis
-  for (unsigned i = 0; i < 3; ++i) {
-    for (unsigned j = 0; j < 3; ++j) {
-      if (i != j) {
-        EXPECT_EQ(inverse(i, j), 0.0f);
-      }
-    }
-  }
 }
 
 TEST(EulerOrientationTest, TurnsPsiThenThetaThenPhiAboutWorldAxes) {
-  const Matrix3x3 identity = EulerOrientation(0, 0, 0);
-  for (unsigned i = 0; i < 3; ++i)
-    for (unsigned j = 0; j < 3; ++j) EXPECT_NEAR(identity(i, j), i == j ? 1.0f : 0.0f, 1e-7f);
-
-  ExpectVector(EulerOrientation(0, 90, 0).Column(1), 0, 0, 1);  // body y onto world z
-  ExpectVector(EulerOrientation(0, 0, 90).Column(0), 0, 1, 0);
-  // psi = 0, theta about x then phi about z: body z goes to -y, then to +x.
+  // theta about x takes body z to -y, then phi about z takes it to +x.
   const Matrix3x3 m = EulerOrientation(90, 90, 0);
   ExpectVector(m.Column(0), 0, 1, 0);
   ExpectVector(m.Column(1), 0, 0, 1);
   ExpectVector(m.Column(2), 1, 0, 0);
+  ExpectVector(EulerOrientation(0, 0, 90).Column(0), 0, 1, 0);
 }
 
 using WorldTest = FreeBodyTest;
 
-// Walls on the faces of the 8 x 8 x 8 room; the bodies at rest.
-TEST_F(WorldTest, RoomAndStartUpState) {
-  const simulation_world& world = *pWorld;
-  for (const Wall& wall : world.aWalls) {
+TEST_F(WorldTest, RoomWallsAndBodiesAtRest) {
+  for (const Wall& wall : pWorld->aWalls) {
     EXPECT_EQ(wall.Normal.Length(), 1.0f);
     EXPECT_EQ(wall.Distance, 4.0f);
   }
-  for (const RigidBody& body : world.aBodies) {
+  for (const RigidBody& body : pWorld->aBodies)
     for (const BodyConfiguration& c : body.aConfigurations) {
       ExpectVector(c.AngularMomentum, 0, 0, 0, 0);
       EXPECT_TRUE(IsIdentity(c.Orientation));
     }
-  }
 }
 
 TEST_F(WorldTest, ResetGivesMomentumOnlyWhileRunning) {
@@ -67,11 +52,9 @@ TEST_F(WorldTest, ResetGivesMomentumOnlyWhileRunning) {
   ResetWorld();
   for (int i = 0; i < 2; ++i) {
     const BodyConfiguration& block = pWorld->aBodies[BlockBody].aConfigurations[i];
-    const BodyConfiguration& frame = pWorld->aBodies[FrameBody].aConfigurations[i];
     ExpectVector(block.AngularMomentum, 0.1f, -0.2f, 0.3f, 0);
-    ExpectVector(block.AngularVelocity, 0, 0, 0, 0);
-    EXPECT_EQ(block.Orientation(0, 1), BlockOrientation(0, 1));
-    EXPECT_EQ(frame.Orientation(1, 0), FrameOrientation(1, 0));
+    EXPECT_TRUE(SameMatrix(block.Orientation, BlockOrientation));
+    EXPECT_TRUE(SameMatrix(pWorld->aBodies[FrameBody].aConfigurations[i].Orientation, FrameOrientation));
   }
   Running = false;
   ResetWorld();
@@ -82,7 +65,6 @@ TEST_F(WorldTest, ResetGivesMomentumOnlyWhileRunning) {
 TEST_F(WorldTest, ReleaseIsSafeTwiceAndStopsEverything) {
   ReleaseScene();
   ReleaseScene();
-  EXPECT_EQ(pWorld, nullptr);
   ResetWorld();
   AdvanceFrame();
   EXPECT_EQ(pWorld, nullptr);

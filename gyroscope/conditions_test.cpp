@@ -3,45 +3,34 @@
 #include <gtest/gtest.h>
 
 #include "gyroscope/parameters.h"
-#include "gyroscope/state.h"
 #include "gyroscope/test_fixture.h"
 
 namespace gyroscope {
 namespace {
 
 using math3d::Vector3;
-
-void ExpectNear(const Vector3& actual, const Vector3& expected, double tolerance) {
-  for (unsigned i = 0; i < 3; ++i)
-    EXPECT_NEAR(actual[i], expected[i], tolerance) << "component " << i;
-}
-
 using ConditionsTest = GyroscopeTest;
 
-TEST_F(ConditionsTest, EulerAnglesTurnTheWorldAtOnce) {
+TEST_F(ConditionsTest, EulerAnglesTurnBothLevelsAtOnceAndOkSetsTheMomentum) {
   SetEulerAngles(90.0f, 270.0f, 0.0f);  // the horizontal axle turned to -x
-  const BodyConfiguration& level = pWorld->Body.Configurations[pWorld->SourceIndex];
-  ExpectNear(level.Orientation.Column(2), Vector3(-1, 0, 0), 1e-6);
-  ExpectNear(InitialOrientation.Column(2), Vector3(-1, 0, 0), 1e-6);
-  EXPECT_NEAR(ReferenceAzimuth, 180.0, 1e-3);
-  // Rates and momentum wait for the panel's OK.
-  ExpectNear(InitialMomentum, Vector3(0, 0.97588f, 0), 1e-5);
-
+  for (const BodyConfiguration& level : pWorld->Body.Configurations) {
+    ExpectNear(level.Orientation.Column(2), Vector3(-1, 0, 0), 1e-6);
+    ExpectNear(level.AngularMomentum, Vector3(0, 0.97588f, 0), 1e-5);  // waits for OK
+  }
+  EXPECT_NEAR(ReferenceAzimuth, 180.0, 1e-3);  // follows the new axle
   ApplyInitialConditions(0.0, 0.0, 10.0, 9.8);
   ExpectNear(InitialMomentum, Vector3(-0.97588f, 0, 0), 1e-5);
-  ExpectNear(Momentum, InitialMomentum, 0.0);
-  ExpectNear(level.AngularMomentum, InitialMomentum, 0.0);
+  for (const BodyConfiguration& level : pWorld->Body.Configurations)
+    ExpectNear(level.AngularMomentum, InitialMomentum, 0.0);
 }
 
 TEST_F(ConditionsTest, OkTakesFrequenciesInHertzAndKeepsGravityForLater) {
   ApplyInitialConditions(1.0, -2.0, 0.5, 9.8);
-  ExpectNear(InitialBodyOmega, Vector3(6.28318534f, -12.5663707f, 3.14159267f), 1e-5);
+  ExpectNear(BodyOmega, Vector3(6.28318534f, -12.5663707f, 3.14159267f), 1e-5);
   // Body x is space x, body y is space -z, body z is space y.
   ExpectNear(InitialOmega, Vector3(6.28318534f, 3.14159267f, 12.5663707f), 1e-5);
   ExpectNear(InitialMomentum,
              Vector3(InertiaX * 6.28318534f, InertiaZ * 3.14159267f, InertiaY * 12.5663707f), 1e-5);
-  ExpectNear(BodyOmega, InitialBodyOmega, 0.0);
-  EXPECT_EQ(GravitySetting, 9.8f);
   EXPECT_EQ(Gravity, 0.0f);
   SwitchGravity(true);
   EXPECT_EQ(Gravity, 9.8f);
@@ -53,7 +42,6 @@ TEST_F(ConditionsTest, GravitySwitchUpdatesTheEnergiesAtOnce) {
   EXPECT_NEAR(PotentialEnergy, Mass * 2.5 * ArmLength, 1e-5);
   EXPECT_FLOAT_EQ(MechanicalEnergy, KineticEnergy + PotentialEnergy);
   SwitchGravity(false);
-  EXPECT_EQ(Gravity, 0.0f);
   EXPECT_EQ(PotentialEnergy, 0.0f);
 }
 
@@ -71,7 +59,6 @@ TEST_F(ConditionsTest, ResetReturnsToTheInitialConditionsPausedWithoutGravity) {
   ExpectNear(Orientation.Column(2), Vector3(0, 1, 0), 1e-6);
   ExpectNear(Momentum, InitialMomentum, 0.0);
   EXPECT_NEAR(ReferenceAzimuth, 90.0, 1e-3);
-  EXPECT_EQ(TipAzimuth, ReferenceAzimuth);
   EXPECT_EQ(RevolutionCount, 0);
 }
 

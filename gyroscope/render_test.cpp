@@ -31,19 +31,12 @@ class RenderTest : public GyroscopeTest {
     GyroscopeTest::SetUp();
     InitializeScene();
   }
-  void TearDown() override {
-    GyroscopeTest::TearDown();
-    gl_.reset();
-  }
-
   // The window's camera at its start values, then the frame.
   void Paint(std::uint32_t ms = 1) {
     now_ms_ += ms;
     gl_->MakeCurrent();
     glLoadIdentity();
-    glTranslatef(0.0f, 0.0f, -1.74f);
-    glRotatef(0.0f, 1.0f, 0.0f, 0.0f);
-    glRotatef(0.0f, 0.0f, 1.0f, 0.0f);
+    glTranslatef(0.0f, 0.0f, -1.74f);  // no pitch or yaw yet
     glRotatef(-90.0f, 1.0f, 0.0f, 0.0f);
     glRotatef(-90.0f, 0.0f, 0.0f, 1.0f);
     RunFrame();
@@ -62,8 +55,7 @@ class RenderTest : public GyroscopeTest {
     return {int(wx), int(wy)};
   }
 
-  // Pixels passing `test` in the square of half-side `radius` around `centre`
-  // (the whole picture by default).
+  // Pixels passing `test` within `radius` of `centre` (by default the whole picture).
   std::vector<Point> Find(const PixelTest& test, Point centre = {Size / 2, Size / 2},
                           int radius = Size) {
     std::vector<Point> found;
@@ -87,20 +79,27 @@ const PixelTest kGrey = [](int r, int g, int b) {
   return std::abs(r - 128) < 4 && std::abs(g - 128) < 4 && std::abs(b - 128) < 4;
 };
 
-TEST_F(RenderTest, StartShowsTheDiscOnTheAxleAlongPlusYAboveTheFloor) {
+TEST_F(RenderTest, StartShowsDiscAxleCrossAndFloor) {
   Paint(0);
   // Lit red disc around the axle, on the right of the pivot (simulation +y is screen right).
   const auto red = Find(kRed);
   ASSERT_GT(red.size(), 300u);
   const Point disc = Project(0.0f, ArmLength + DiscThickness, 0.0f);
   for (const Point& p : red) ASSERT_NEAR(p.x, disc.x, 12) << p.x << "," << p.y;
-  // The white axle between the pivot and the disc.
-  EXPECT_FALSE(Find(kWhite, Project(0.0f, 0.15f, 0.0f), 1).empty());
+  EXPECT_FALSE(Find(kWhite, Project(0.0f, 0.15f, 0.0f), 1).empty());  // the white axle
   // The grey floor, wholly below the pivot's level.
   const auto grey = Find(kGrey);
   EXPECT_GT(grey.size(), 5000u);
   const int pivot_row = Project(0.0f, 0.0f, 0.0f).y;
   for (const Point& p : grey) ASSERT_LT(p.y, pivot_row);
+  // The cross's body-y arm stands vertical beyond the disc's rim, only while axes are shown.
+  const Point arm_ends[] = {Project(0.0f, ArmLength + DiscThickness, 0.17f),
+                            Project(0.0f, ArmLength + DiscThickness, -0.17f)};
+  for (const Point& end : arm_ends) EXPECT_FALSE(Find(kWhite, end, 2).empty());
+  ShowAxes = false;
+  Paint();
+  for (const Point& end : arm_ends) EXPECT_TRUE(Find(kWhite, end, 2).empty());
+  EXPECT_GT(Find(kRed).size(), 300u);  // only the cross went
 }
 
 TEST_F(RenderTest, EulerAnglesTurnTheDrawnTopAtOnce) {
@@ -111,20 +110,6 @@ TEST_F(RenderTest, EulerAnglesTurnTheDrawnTopAtOnce) {
   ASSERT_GT(red.size(), 50u);
   const Point disc = Project(0.0f, 0.0f, ArmLength + DiscThickness);
   for (const Point& p : red) ASSERT_NEAR(p.y, disc.y, 12) << p.x << "," << p.y;
-}
-
-TEST_F(RenderTest, CrossOnlyWhileAxesAreShown) {
-  // The cross's body-y arm stands vertical beyond the disc's rim.
-  Paint(0);
-  const Point above = Project(0.0f, ArmLength + DiscThickness, 0.17f);
-  const Point below = Project(0.0f, ArmLength + DiscThickness, -0.17f);
-  EXPECT_FALSE(Find(kWhite, above, 2).empty());
-  EXPECT_FALSE(Find(kWhite, below, 2).empty());
-  ShowAxes = false;
-  Paint();
-  EXPECT_TRUE(Find(kWhite, above, 2).empty());
-  EXPECT_TRUE(Find(kWhite, below, 2).empty());
-  EXPECT_GT(Find(kRed).size(), 300u);  // only the cross went
 }
 
 TEST_F(RenderTest, GravityRunLeavesAGreenTraceOnlyWhileItIsShown) {

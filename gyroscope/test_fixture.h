@@ -11,6 +11,11 @@
 
 namespace gyroscope {
 
+inline void ExpectNear(const math3d::Vector3& actual, const math3d::Vector3& expected,
+                       double tolerance) {
+  for (unsigned i = 0; i < 3; ++i) EXPECT_NEAR(actual[i], expected[i], tolerance) << "component " << i;
+}
+
 class GyroscopeTest : public ::testing::Test {
  protected:
   void SetUp() override {

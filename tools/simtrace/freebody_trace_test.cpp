@@ -36,12 +36,10 @@ Trace TraceOf(const std::vector<std::string>& args) {
 }
 
 TEST(FreeBodyTraceTest, BadValuesStopBeforeAnyOutput) {
-  for (const std::vector<std::string>& args : {std::vector<std::string>{"--example", "4"},
-                                               {"--example", "1.5"},
-                                               {"--euler", "0", "360", "0"},
-                                               {"--euler", "0", "-1", "0"},
-                                               {"--momentum", "1", "2"},
-                                               {"--frame-ms", "0.5"}}) {
+  const std::vector<std::vector<std::string>> bad = {
+      {"--example", "4"}, {"--example", "1.5"},   {"--euler", "0", "360", "0"},
+      {"--euler", "0", "-1", "0"}, {"--momentum", "1", "2"}, {"--frame-ms", "0.5"}};
+  for (const auto& args : bad) {
     std::ostringstream out;
     EXPECT_THROW(RunFreeBodyTrace(args, out), UsageError) << args[0] << " " << args[1];
     EXPECT_EQ(out.str(), "");

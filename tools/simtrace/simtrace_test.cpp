@@ -49,7 +49,7 @@ TEST(CsvLineTest, NumbersReadBackAsTheSameFloat) {
   for (float v : values) line.Add(v);
   line.Add(std::int64_t(-7));
   const auto fields = Rows(line.Text()).at(0);
-  ASSERT_EQ(fields.size(), 6u);
+  ASSERT_EQ(fields.size(), 6u);  // and one line
   for (int i = 0; i < 5; ++i) EXPECT_EQ(std::stof(fields[i]), values[i]) << fields[i];
   EXPECT_EQ(fields[5], "-7");
 }
@@ -95,7 +95,7 @@ TEST(SimtraceProgramTest, BadInputIsOneErrorAndStatus2WithNoOutput) {
   }
 }
 
-TEST(SimtraceProgramTest, HeaderThenOneRowPerInterval) {
+TEST(SimtraceProgramTest, HeaderThenOneRowPerIntervalOfAllColumns) {
   const Result result = Simtrace("gyroscope --seconds 0.2 --every 0.05");
   ASSERT_EQ(result.status, 0);
   const auto rows = Rows(result.out);
@@ -106,23 +106,21 @@ TEST(SimtraceProgramTest, HeaderThenOneRowPerInterval) {
   EXPECT_EQ(rows.back()[0], "0.2");
 }
 
-TEST(SimtraceProgramTest, PausedTopStaysAtAzimuth90EvenWithGravity) {
-  const auto rows = Rows(Simtrace("gyroscope --paused --gravity 9.8 --seconds 1 --every 0.5").out);
-  ASSERT_EQ(rows.size(), 4u);
-  for (std::size_t i = 1; i < rows.size(); ++i) {
-    EXPECT_NEAR(std::stod(rows[i][4]), 90.0, 1e-3);
-    EXPECT_EQ(std::stod(rows[i][5]), 0.0);  // measured precession
+// Column 3 is the tip's height, 4 its azimuth, 5 the measured precession.
+TEST(SimtraceProgramTest, OptionsReachTheTop) {
+  const auto paused = Rows(Simtrace("gyroscope --paused --gravity 9.8 --seconds 1 --every 0.5").out);
+  ASSERT_EQ(paused.size(), 4u);
+  for (std::size_t i = 1; i < paused.size(); ++i) {
+    EXPECT_NEAR(std::stod(paused[i][4]), 90.0, 1e-3);
+    EXPECT_EQ(std::stod(paused[i][5]), 0.0);
   }
-}
-
-TEST(SimtraceProgramTest, GravityAndEulerAnglesReachTheTop) {
-  // Axle turned to -x (azimuth 180), then precessing counter-clockwise under gravity.
-  const auto rows =
+  // Axle turned to -x (azimuth 180), then precessing counter-clockwise and dipping.
+  const auto turned =
       Rows(Simtrace("gyroscope --euler 90 270 0 --gravity 2.5 --seconds 0.5 --every 0.5").out);
-  ASSERT_EQ(rows.size(), 3u);
-  EXPECT_NEAR(std::stod(rows[1][4]), 180.0, 1e-3);
-  EXPECT_GT(std::stod(rows[2][4]), 181.0);  // counter-clockwise
-  EXPECT_LT(std::stod(rows[2][3]), -0.01);  // the tip has dipped
+  ASSERT_EQ(turned.size(), 3u);
+  EXPECT_NEAR(std::stod(turned[1][4]), 180.0, 1e-3);
+  EXPECT_GT(std::stod(turned[2][4]), 181.0);
+  EXPECT_LT(std::stod(turned[2][3]), -0.01);
 }
 
 }  // namespace
