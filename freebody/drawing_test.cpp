@@ -23,12 +23,11 @@ class DrawingTest : public FreeBodyTest {
   }
 
   // The window's paint: its camera, then the frame.
-  void Paint(float pitch = 0, float yaw = 0) {
+  void Paint(float pitch = 0) {
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
     glTranslatef(0, 0, -10);
-    glRotatef(pitch, 1, 0, 0);
-    glRotatef(yaw, 0, 1, 0);
+    glRotatef(pitch, 1, 0, 0);  // no yaw
     glRotatef(-90, 1, 0, 0);
     glRotatef(-90, 0, 0, 1);
     RunFrame();

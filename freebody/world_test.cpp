@@ -32,36 +32,6 @@ TEST(EulerOrientationTest, TurnsPsiThenThetaThenPhiAboutWorldAxes) {
 
 using WorldTest = FreeBodyTest;
 
-TEST_F(WorldTest, RoomWallsAndBodiesAtRest) {
-  for (const Wall& wall : pWorld->aWalls) {
-    EXPECT_EQ(wall.Normal.Length(), 1.0f);
-    EXPECT_EQ(wall.Distance, 4.0f);
-  }
-  for (const RigidBody& body : pWorld->aBodies)
-    for (const BodyConfiguration& c : body.aConfigurations) {
-      ExpectVector(c.AngularMomentum, 0, 0, 0, 0);
-      EXPECT_TRUE(IsIdentity(c.Orientation));
-    }
-}
-
-TEST_F(WorldTest, ResetGivesMomentumOnlyWhileRunning) {
-  BlockOrientation = EulerOrientation(10, 20, 30);
-  FrameOrientation = EulerOrientation(45, 0, 0);
-  InitialMomentum = Vector3(0.1f, -0.2f, 0.3f);
-  Running = true;
-  ResetWorld();
-  for (int i = 0; i < 2; ++i) {
-    const BodyConfiguration& block = pWorld->aBodies[BlockBody].aConfigurations[i];
-    ExpectVector(block.AngularMomentum, 0.1f, -0.2f, 0.3f, 0);
-    EXPECT_TRUE(SameMatrix(block.Orientation, BlockOrientation));
-    EXPECT_TRUE(SameMatrix(pWorld->aBodies[FrameBody].aConfigurations[i].Orientation, FrameOrientation));
-  }
-  Running = false;
-  ResetWorld();
-  for (const BodyConfiguration& block : pWorld->aBodies[BlockBody].aConfigurations)
-    ExpectVector(block.AngularMomentum, 0, 0, 0, 0);
-}
-
 TEST_F(WorldTest, ReleaseIsSafeTwiceAndStopsEverything) {
   ReleaseScene();
   ReleaseScene();

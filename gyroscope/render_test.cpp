@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
-#include <memory>
 #include <vector>
 
 #include "framework/offscreen_gl.h"
@@ -20,21 +18,19 @@ constexpr int Size = 400;
 struct Point {
   int x, y;
 };
-
-using PixelTest = std::function<bool(int r, int g, int b)>;
+using PixelTest = bool (*)(int r, int g, int b);
 
 class RenderTest : public GyroscopeTest {
  protected:
   void SetUp() override {
-    gl_ = std::make_unique<framework::OffscreenGL>(Size, Size);
-    ASSERT_TRUE(gl_->IsValid());
+    ASSERT_TRUE(gl_.IsValid());
     GyroscopeTest::SetUp();
     InitializeScene();
   }
   // The window's camera at its start values, then the frame.
   void Paint(std::uint32_t ms = 1) {
     now_ms_ += ms;
-    gl_->MakeCurrent();
+    gl_.MakeCurrent();
     glLoadIdentity();
     glTranslatef(0.0f, 0.0f, -1.74f);  // no pitch or yaw yet
     glRotatef(-90.0f, 1.0f, 0.0f, 0.0f);
@@ -68,7 +64,7 @@ class RenderTest : public GyroscopeTest {
     return found;
   }
 
-  std::unique_ptr<framework::OffscreenGL> gl_;
+  framework::OffscreenGL gl_{Size, Size};
   std::vector<unsigned char> pixels_;
 };
 
@@ -79,7 +75,7 @@ const PixelTest kGrey = [](int r, int g, int b) {
   return std::abs(r - 128) < 4 && std::abs(g - 128) < 4 && std::abs(b - 128) < 4;
 };
 
-TEST_F(RenderTest, StartShowsDiscAxleCrossAndFloor) {
+TEST_F(RenderTest, DiscAxleCrossAndFloorFollowTheSettings) {
   Paint(0);
   // Lit red disc around the axle, on the right of the pivot (simulation +y is screen right).
   const auto red = Find(kRed);
@@ -100,16 +96,13 @@ TEST_F(RenderTest, StartShowsDiscAxleCrossAndFloor) {
   Paint();
   for (const Point& end : arm_ends) EXPECT_TRUE(Find(kWhite, end, 2).empty());
   EXPECT_GT(Find(kRed).size(), 300u);  // only the cross went
-}
-
-TEST_F(RenderTest, EulerAnglesTurnTheDrawnTopAtOnce) {
+  // The Euler angles turn the drawn top at once: axle straight up.
+  SetEulerAngles(0.0f, 0.0f, 0.0f);
   Paint(0);
-  SetEulerAngles(0.0f, 0.0f, 0.0f);  // axle straight up
-  Paint(0);
-  const auto red = Find(kRed);
-  ASSERT_GT(red.size(), 50u);
-  const Point disc = Project(0.0f, 0.0f, ArmLength + DiscThickness);
-  for (const Point& p : red) ASSERT_NEAR(p.y, disc.y, 12) << p.x << "," << p.y;
+  const auto upright = Find(kRed);
+  ASSERT_GT(upright.size(), 50u);
+  const Point top = Project(0.0f, 0.0f, ArmLength + DiscThickness);
+  for (const Point& p : upright) ASSERT_NEAR(p.y, top.y, 12) << p.x << "," << p.y;
 }
 
 TEST_F(RenderTest, GravityRunLeavesAGreenTraceOnlyWhileItIsShown) {

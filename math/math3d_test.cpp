@@ -21,7 +21,7 @@ bool IsIdentity(const Matrix3x3& m, float eps = kEps) {
   return true;
 }
 
-TEST(Vector3Test, ArithmeticLengthAndNormalize) {
+TEST(Vector3Test, ArithmeticLengthNormalizeAndCrossProduct) {
   const Vector3 v(1, 2, 3);
   ExpectVector(v * 2.0f + 0.5f * v, 2.5f, 5, 7.5f, 0);
   Vector3 w(3, 0, 4);
@@ -31,15 +31,13 @@ TEST(Vector3Test, ArithmeticLengthAndNormalize) {
   Vector3 zero;
   zero.Normalize();  // no division by a zero length
   ExpectVector(zero, 0, 0, 0, 0);
-}
-
-TEST(Vector3Test, CrossProductAndSkewMatrixAgree) {
+  // The cross product and the skew-symmetric matrix agree.
   ExpectVector(CrossProduct(Vector3(1, 0, 0), Vector3(0, 1, 0)), 0, 0, 1, 0);
-  const Vector3 v(0.3f, -1.7f, 2.5f), u(4.0f, 0.5f, -1.25f);
-  const Matrix3x3 skew(v, SkewSymmetric);
-  ExpectVector(skew * v, 0, 0, 0);
-  const Vector3 a = skew * u, b = CrossProduct(v, u);
-  ExpectVector(a, b.GetX(), b.GetY(), b.GetZ());
+  const Vector3 p(0.3f, -1.7f, 2.5f), u(4.0f, 0.5f, -1.25f);
+  const Matrix3x3 skew(p, SkewSymmetric);
+  ExpectVector(skew * p, 0, 0, 0);
+  const Vector3 b = CrossProduct(p, u);
+  ExpectVector(skew * u, b.GetX(), b.GetY(), b.GetZ());
 }
 
 TEST(Matrix3x3Test, ProductsFollowRowColumnConvention) {
