@@ -59,13 +59,6 @@ TEST(Matrix3x3Test, ProductsFollowRowColumnConvention) {
   EXPECT_EQ(s(1, 1), 2 * 5.0f + 5.0f);
 }
 
-TEST(Matrix3x3Test, RotationsTurnCounterClockwise) {
-  ExpectVector(RotationZ(90) * Vector3(1, 0, 0), 0, 1, 0);
-  ExpectVector(RotationX(90) * Vector3(0, 1, 0), 0, 0, 1);
-  // Pi is slightly off, so 270 degrees lands a little off the axis.
-  ExpectVector(RotationX(270) * Vector3(0, 0, 1), 0, 1, 0, 1e-6f);
-}
-
 TEST(Matrix3x3Test, OrthonormalizeRepairsColumns) {
   Matrix3x3 missing_z;
   missing_z(2, 2) = 0.0f;
