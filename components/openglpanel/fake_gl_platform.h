@@ -28,22 +28,32 @@ class FakeGLPlatform : public GLPlatform {
   HPALETTE selected{};
   bool background = false;  // how `selected` was selected
 
-  HDC GetDC(HWND window) override;
-  int ReleaseDC(HWND window, HDC dc) override;
-  int ChoosePixelFormat(HDC dc, const PIXELFORMATDESCRIPTOR& pfd) override;
-  int SetPixelFormat(HDC dc, int format, const PIXELFORMATDESCRIPTOR& pfd) override;
+  HDC GetDC(HWND) override { return Fails("GetDC") ? HDC{} : kDC; }
+  int ReleaseDC(HWND, HDC) override { return Fails("ReleaseDC") ? 0 : 1; }
+  int ChoosePixelFormat(HDC, const PIXELFORMATDESCRIPTOR& pfd) override {
+    requested = pfd;
+    return Fails("ChoosePixelFormat") ? 0 : 1;
+  }
+  int SetPixelFormat(HDC, int, const PIXELFORMATDESCRIPTOR&) override {
+    return Fails("SetPixelFormat") ? 0 : 1;
+  }
   int DescribePixelFormat(HDC dc, int format, unsigned size, PIXELFORMATDESCRIPTOR* pfd) override;
-  HGLRC wglCreateContext(HDC dc) override;
+  HGLRC wglCreateContext(HDC) override { return Fails("wglCreateContext") ? HGLRC{} : kContext; }
   int wglMakeCurrent(HDC dc, HGLRC rc) override;
-  int wglDeleteContext(HGLRC rc) override;
-  int wglShareLists(HGLRC first, HGLRC second) override;
-  int SwapBuffers(HDC dc) override;
-  HPALETTE GetStockObject(int object) override;
-  HPALETTE CreatePalette(const LOGPALETTE& description) override;
+  int wglDeleteContext(HGLRC) override { return Fails("wglDeleteContext") ? 0 : 1; }
+  int wglShareLists(HGLRC, HGLRC) override { return Fails("wglShareLists") ? 0 : 1; }
+  int SwapBuffers(HDC) override { return Fails("SwapBuffers") ? 0 : 1; }
+  HPALETTE GetStockObject(int) override {
+    return Fails("GetStockObject") ? HPALETTE{} : kStockPalette;
+  }
+  HPALETTE CreatePalette(const LOGPALETTE& description) override {
+    created_palette = description;
+    return Fails("CreatePalette") ? HPALETTE{} : kPalette;
+  }
   HPALETTE SelectPalette(HDC dc, HPALETTE palette, bool forceBackground) override;
-  int RealizePalette(HDC dc) override;
-  int DeleteObject(HPALETTE palette) override;
-  void InvalidateRect(HWND window, bool erase) override;
+  int RealizePalette(HDC) override { return Fails("RealizePalette") ? GDI_ERROR : realize_result; }
+  int DeleteObject(HPALETTE) override { return Fails("DeleteObject") ? 0 : 1; }
+  void InvalidateRect(HWND, bool) override { log.push_back("InvalidateRect"); }
   int GetLastError() override { return last_error_; }
 
  private:

@@ -21,15 +21,15 @@ class FontEditorTest : public testing::Test {
                                    std::move(dialog));
   }
 
-  // Answers the font dialog that is about to run: picks DejaVu Serif at 20 points, or cancels.
-  static void AnswerDialog(bool confirm) {
-    QTimer::singleShot(0, [confirm] {
+  // Answers the font dialog that is about to run: picks DejaVu Serif at 20 points.
+  static void AnswerDialog() {
+    QTimer::singleShot(0, [] {
       auto* dialog = qobject_cast<QFontDialog*>(QApplication::activeModalWidget());
       ASSERT_NE(dialog, nullptr);
       QFont font(QStringLiteral("DejaVu Serif"));
       font.setPointSize(20);  // the dialog works in points
       dialog->setCurrentFont(font);
-      confirm ? dialog->accept() : dialog->reject();
+      dialog->accept();
     });
   }
 
@@ -37,36 +37,28 @@ class FontEditorTest : public testing::Test {
   int modified = 0;
 };
 
-TEST_F(FontEditorTest, TheDialogStartsFromThePropertysFont) {
-  QFont seen;
-  Editor([&](QFont& font) {
-    seen = font;
-    return false;
-  }).Edit();
-  EXPECT_EQ(seen, panel.Font3D_Type());
-}
-
-TEST_F(FontEditorTest, ConfirmingStoresACopyAndMarksTheForm) {
-  QFont chosen(QStringLiteral("DejaVu Sans Mono"));
+TEST_F(FontEditorTest, TheDialogStartsFromThePropertysFontAndConfirmingStoresItsChoice) {
+  QFont seen, chosen(QStringLiteral("DejaVu Sans Mono"));
   chosen.setBold(true);
-  Editor([&](QFont& font) {
+  bool confirm = false;
+  auto editor = Editor([&](QFont& font) {
+    seen = font;
     font = chosen;
-    return true;
-  }).Edit();
+    return confirm;
+  });
+  const QFont before = panel.Font3D_Type();
+  editor.Edit();
+  EXPECT_EQ(seen, before);
+  EXPECT_EQ(panel.Font3D_Type(), before);  // cancelled
+  EXPECT_EQ(modified, 0);
+  confirm = true;
+  editor.Edit();
   EXPECT_EQ(panel.Font3D_Type(), chosen);
   EXPECT_EQ(modified, 1);
 }
 
-TEST_F(FontEditorTest, TheRealDialogCancelledChangesNothing) {
-  const QFont before = panel.Font3D_Type();
-  AnswerDialog(false);
-  Editor(OpenGLFontProperyEditor::RunFontDialog).Edit();
-  EXPECT_EQ(panel.Font3D_Type(), before);
-  EXPECT_EQ(modified, 0);
-}
-
 TEST_F(FontEditorTest, TheRealDialogConfirmedSetsItsFont) {
-  AnswerDialog(true);
+  AnswerDialog();
   Editor(OpenGLFontProperyEditor::RunFontDialog).Edit();
   EXPECT_EQ(panel.Font3D_Type().family(), QStringLiteral("DejaVu Serif"));
   EXPECT_EQ(panel.Font3D_Type().pointSize(), 20);

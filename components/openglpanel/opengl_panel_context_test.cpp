@@ -4,28 +4,12 @@
 
 namespace {
 
-using Log = std::vector<std::string>;
 using P = TOpenGLPanel;
-
-// A described format that needs the 3-3-2 palette.
-PIXELFORMATDESCRIPTOR PaletteFormat(int colour_bits = 8) {
-  PIXELFORMATDESCRIPTOR pfd;
-  pfd.dwFlags = PFD_DRAW_TO_WINDOW | PFD_SUPPORT_OPENGL | PFD_DOUBLEBUFFER | PFD_NEED_PALETTE;
-  pfd.cColorBits = colour_bits;
-  pfd.cRedBits = 3;
-  pfd.cGreenBits = 3;
-  pfd.cGreenShift = 3;
-  pfd.cBlueBits = 2;
-  pfd.cBlueShift = 6;
-  return pfd;
-}
 
 class PanelContextTest : public FakePanelTest {
  protected:
   std::uint32_t RequestedFlags() {
-    panel.fake.log.clear();
     panel.CreateGLContext();
-    EXPECT_TRUE(panel.fake.requested.has_value());
     return panel.fake.requested ? panel.fake.requested->dwFlags : 0;
   }
 
@@ -45,36 +29,7 @@ class PanelContextTest : public FakePanelTest {
   }
 };
 
-TEST_F(PanelContextTest, DefaultsAreThePublishedOnes) {
-  EXPECT_EQ(panel.property("PixelType").value<P::TPFDPixelTypes>(), P::f_PFD_TYPE_RGBA);
-  EXPECT_EQ(panel.PFDFlags(),
-            P::f_PFD_DRAW_TO_WINDOW | P::f_PFD_SUPPORT_OPENGL | P::f_PFD_DOUBLEBUFFER);
-  EXPECT_EQ(panel.property("cColorBits").toInt(), 32);
-  EXPECT_EQ(panel.property("cDepthBits").toInt(), 32);
-  EXPECT_EQ(panel.property("GLSwapBuffers").value<P::TOpenGLSwapBuffers>(), P::Auto);
-  EXPECT_EQ(panel.property("PixelsPerInch").toInt(), 96);
-  EXPECT_EQ(panel.property("PrintScale").value<P::TOpenGLPrintScale>(), P::pglProportional);
-  EXPECT_EQ(panel.property("Font3D_Format").value<P::TFont3DFormat>(), P::f_WGL_FONT_POLYGONS);
-  EXPECT_FLOAT_EQ(panel.property("Font3D_Extrustion").toFloat(), 0.1f);
-  EXPECT_FLOAT_EQ(panel.property("Font3D_MaxDeviation").toFloat(), 0.0f);
-  for (const char* prefix : {"Font3D_", "Font2D_"}) {
-    const QString name = QString::fromLatin1(prefix);
-    SCOPED_TRACE(prefix);
-    EXPECT_FALSE(panel.property(qPrintable(name + "Enabled")).toBool());
-    EXPECT_EQ(panel.property(qPrintable(name + "FirstGylph")).toInt(), 32);
-    EXPECT_EQ(panel.property(qPrintable(name + "NumGylph")).toInt(), 96);
-    const QFont font = panel.property(qPrintable(name + "Type")).value<QFont>();
-    EXPECT_EQ(font.family(), "Arial");
-    EXPECT_EQ(font.pixelSize(), 9);
-    EXPECT_FALSE(font.bold() || font.italic() || font.underline() || font.strikeOut());
-  }
-}
-
-TEST_F(PanelContextTest, LayoutFlagsAreStoredUnchangedAndRequest0x25) {
-  const P::TPFDFlagSet layout =
-      P::f_PFD_DRAW_TO_WINDOW | P::f_PFD_SUPPORT_OPENGL | P::f_PFD_DOUBLEBUFFER;
-  ASSERT_TRUE(panel.setProperty("PFDFlags", QVariant::fromValue(layout)));
-  EXPECT_EQ(panel.PFDFlags(), layout);
+TEST_F(PanelContextTest, DefaultFormatRequestsTheDescriptorOf0x25) {
   EXPECT_EQ(RequestedFlags(), 0x25u);
   const PIXELFORMATDESCRIPTOR& pfd = *panel.fake.requested;
   EXPECT_EQ(pfd.nSize, 40);
@@ -111,35 +66,26 @@ TEST_F(PanelContextTest, EachFlagMemberRequestsItsDescriptorFlag) {
 TEST_F(PanelContextTest, SetPFDFlagsKeepsExactlyOneOfGdiAndDoubleBuffer) {
   const P::TPFDFlagSet base = P::f_PFD_DRAW_TO_WINDOW | P::f_PFD_SUPPORT_OPENGL;
   const P::TPFDFlagSet both = base | P::f_PFD_SUPPORT_GDI | P::f_PFD_DOUBLEBUFFER;
-
   panel.SetPFDFlags(both);  // held double buffer: GDI wins
   EXPECT_EQ(panel.PFDFlags(), base | P::f_PFD_SUPPORT_GDI);
   EXPECT_EQ(RequestedFlags(), PFD_DRAW_TO_WINDOW | PFD_SUPPORT_OPENGL | PFD_SUPPORT_GDI);
   EXPECT_FALSE(panel.DoubleBuffered());
-
   panel.SetPFDFlags(both);  // held GDI: double buffer wins
   EXPECT_EQ(panel.PFDFlags(), base | P::f_PFD_DOUBLEBUFFER);
-
   panel.SetPFDFlags(base);  // held double buffer, neither given: switches to GDI
   EXPECT_EQ(panel.PFDFlags(), base | P::f_PFD_SUPPORT_GDI);
-
   panel.SetPFDFlags(base);  // held GDI, neither given: switches back
   EXPECT_EQ(panel.PFDFlags(), base | P::f_PFD_DOUBLEBUFFER);
-  EXPECT_EQ(RequestedFlags(), 0x25u);
-  EXPECT_TRUE(panel.DoubleBuffered());
 }
 
 TEST_F(PanelContextTest, PixelTypeAndDepthsAreReadOnlyWhenTheContextIsMade) {
   panel.setProperty("PixelType", P::f_PFD_TYPE_COLORINDEX);
   RequestedFlags();
   EXPECT_EQ(panel.fake.requested->iPixelType, PFD_TYPE_COLORINDEX);
-
   panel.setProperty("cColorBits", 16);
   panel.setProperty("cDepthBits", 24);
   panel.SetPFDPixelType(P::f_PFD_TYPE_RGBA);
   EXPECT_EQ(panel.fake.requested->cColorBits, 32);  // nothing asked of the platform yet
-  EXPECT_EQ(panel.RenderingContext(), FakeGLPlatform::kContext);
-
   panel.DestroyGLContext();
   RequestedFlags();
   EXPECT_EQ(panel.fake.requested->iPixelType, PFD_TYPE_RGBA);
@@ -148,9 +94,8 @@ TEST_F(PanelContextTest, PixelTypeAndDepthsAreReadOnlyWhenTheContextIsMade) {
 }
 
 TEST_F(PanelContextTest, DoubleBufferingFollowsTheRequestNotTheDescription) {
-  PIXELFORMATDESCRIPTOR single;
-  single.dwFlags = PFD_DRAW_TO_WINDOW | PFD_SUPPORT_OPENGL;
-  panel.fake.described = single;
+  panel.fake.described = PIXELFORMATDESCRIPTOR{};
+  panel.fake.described->dwFlags = PFD_DRAW_TO_WINDOW | PFD_SUPPORT_OPENGL;
   ASSERT_TRUE(panel.CreateGLContext());
   EXPECT_TRUE(panel.DoubleBuffered());
   EXPECT_FALSE(panel.fake.created_palette.has_value());  // no palette needed
@@ -159,71 +104,62 @@ TEST_F(PanelContextTest, DoubleBufferingFollowsTheRequestNotTheDescription) {
 
 TEST_F(PanelContextTest, SuccessfulCreationCallsOnInitWithTheContextCurrentAndReleasesIt) {
   panel.fake.described = PaletteFormat();
-  const Log log = Create();
-  EXPECT_EQ(log, (Log{"GetDC", "ChoosePixelFormat", "SetPixelFormat", "DescribePixelFormat",
-                      "CreatePalette", "wglCreateContext", "wglMakeCurrent", "OnInit current",
-                      "wglMakeCurrent(null)"}));
+  EXPECT_EQ(Create(), (Log{"GetDC", "ChoosePixelFormat", "SetPixelFormat", "DescribePixelFormat",
+                           "CreatePalette", "wglCreateContext", "wglMakeCurrent", "OnInit current",
+                           "wglMakeCurrent(null)"}));
   EXPECT_EQ(panel.last_sender, &panel);
   EXPECT_EQ(panel.Palette(), FakeGLPlatform::kPalette);
+  ASSERT_EQ(panel.fake.created_palette->palPalEntry.size(), 256u);  // the 3-3-2 ramp
+  EXPECT_EQ(panel.fake.created_palette->palPalEntry[5].peRed, 182);
   EXPECT_EQ(panel.fake.current, HGLRC{});
 }
 
-TEST_F(PanelContextTest, FailedChoosePixelFormatShowsCodeThenCreateFailed) {
-  panel.fake.failures["ChoosePixelFormat"] = 2000;
-  EXPECT_EQ(Create(), (Log{"GetDC", "ChoosePixelFormat", "Message ChoosePixelFormat:2000",
-                           "ReleaseDC", "Message Open GL Context Create Failed"}));
-  ExpectNoHandles();
-}
-
-TEST_F(PanelContextTest, FailedSetPixelFormatShowsSignedCode) {
-  panel.fake.failures["SetPixelFormat"] = -5;
-  EXPECT_EQ(Create(),
-            (Log{"GetDC", "ChoosePixelFormat", "SetPixelFormat", "Message SetPixelFormat:-5",
-                 "ReleaseDC", "Message Open GL Context Create Failed"}));
-  ExpectNoHandles();
-}
-
-TEST_F(PanelContextTest, FailedCreatePaletteShowsCode) {
+TEST_F(PanelContextTest, EachCreationFailureShowsItsMessageThenCreateFailed) {
+  const Log described{"GetDC", "ChoosePixelFormat", "SetPixelFormat", "DescribePixelFormat"};
+  auto then = [&](Log tail) {
+    Log log = described;
+    log.insert(log.end(), tail.begin(), tail.end());
+    return log;
+  };
+  const struct {
+    const char* call;
+    int code, colour_bits;
+    Log expected;
+  } cases[] = {
+      {"ChoosePixelFormat", 2000, 8, {"GetDC", "ChoosePixelFormat", "Message ChoosePixelFormat:2000"}},
+      {"SetPixelFormat", -5, 8, {"GetDC", "ChoosePixelFormat", "SetPixelFormat", "Message SetPixelFormat:-5"}},
+      {"CreatePalette", 8, 8, then({"CreatePalette", "Message CreatePalette:8"})},
+      {"", 0, 16, then({"Message ConstructPalette: Malloc failure"})},  // palette too large
+      // The stock palette is selected before the panel's own is deleted.
+      {"wglCreateContext", 1450, 8,
+       then({"CreatePalette", "wglCreateContext", "Message wglRenderingContext:1450",
+             "GetStockObject", "SelectPalette", "DeleteObject"})},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.expected.back());
+    panel.fake.described = PaletteFormat(c.colour_bits);
+    panel.fake.failures = {{c.call, c.code}};
+    Log expected = c.expected;
+    expected.insert(expected.end(), {"ReleaseDC", "Message Open GL Context Create Failed"});
+    EXPECT_EQ(Create(), expected);
+    ExpectNoHandles();
+  }
+  // The stock palette is selected in the foreground.
   panel.fake.described = PaletteFormat();
-  panel.fake.failures["CreatePalette"] = 8;
-  EXPECT_EQ(Create(), (Log{"GetDC", "ChoosePixelFormat", "SetPixelFormat", "DescribePixelFormat",
-                           "CreatePalette", "Message CreatePalette:8", "ReleaseDC",
-                           "Message Open GL Context Create Failed"}));
-  ExpectNoHandles();
-}
-
-TEST_F(PanelContextTest, PaletteTooLargeIsAMallocFailure) {
-  panel.fake.described = PaletteFormat(16);
-  EXPECT_EQ(Create(), (Log{"GetDC", "ChoosePixelFormat", "SetPixelFormat", "DescribePixelFormat",
-                           "Message ConstructPalette: Malloc failure", "ReleaseDC",
-                           "Message Open GL Context Create Failed"}));
-  ExpectNoHandles();
-}
-
-TEST_F(PanelContextTest, FailedContextDeletesThePaletteAfterSelectingTheStockOne) {
-  panel.fake.described = PaletteFormat();
-  panel.fake.failures["wglCreateContext"] = 1450;
-  EXPECT_EQ(Create(), (Log{"GetDC", "ChoosePixelFormat", "SetPixelFormat", "DescribePixelFormat",
-                           "CreatePalette", "wglCreateContext", "Message wglRenderingContext:1450",
-                           "GetStockObject", "SelectPalette", "DeleteObject", "ReleaseDC",
-                           "Message Open GL Context Create Failed"}));
+  panel.fake.failures = {{"wglCreateContext", 1450}, {"DeleteObject", 6}};
+  const Log log = Create();
+  EXPECT_EQ(Log(log.end() - 4, log.end()), (Log{"DeleteObject", "Message DeleteObject: Failed",
+                                                "ReleaseDC", "Message Open GL Context Create Failed"}));
   EXPECT_EQ(panel.fake.selected, FakeGLPlatform::kStockPalette);
   EXPECT_FALSE(panel.fake.background);
   ExpectNoHandles();
+  // Releasing after a failed creation only makes nothing current.
+  panel.fake.log.clear();
+  panel.DestroyGLContext();
+  EXPECT_EQ(panel.fake.log, (Log{"wglMakeCurrent(null)"}));
 }
 
-TEST_F(PanelContextTest, FailedPaletteDeletionOnTheFailurePathIsReportedAndCreationGoesOn) {
-  panel.fake.described = PaletteFormat();
-  panel.fake.failures["wglCreateContext"] = 1450;
-  panel.fake.failures["DeleteObject"] = 6;
-  const Log log = Create();
-  const Log tail(log.end() - 4, log.end());
-  EXPECT_EQ(tail, (Log{"DeleteObject", "Message DeleteObject: Failed", "ReleaseDC",
-                       "Message Open GL Context Create Failed"}));
-  ExpectNoHandles();
-}
-
-TEST_F(PanelContextTest, ReleaseGivesBackEverythingInOrder) {
+TEST_F(PanelContextTest, ReleaseGivesBackEverythingInOrderEvenWhenCallsFail) {
   panel.fake.described = PaletteFormat();
   Create();
   panel.fake.log.clear();
@@ -231,10 +167,7 @@ TEST_F(PanelContextTest, ReleaseGivesBackEverythingInOrder) {
   EXPECT_EQ(panel.fake.log,
             (Log{"wglMakeCurrent(null)", "wglDeleteContext", "DeleteObject", "ReleaseDC"}));
   ExpectNoHandles();
-}
 
-TEST_F(PanelContextTest, ReleaseFailuresAreReportedAndTheRestStillReleased) {
-  panel.fake.described = PaletteFormat();
   Create();
   panel.fake.failures = {{"wglDeleteContext", 170}, {"DeleteObject", 6}, {"ReleaseDC", 1}};
   panel.fake.log.clear();
@@ -244,28 +177,6 @@ TEST_F(PanelContextTest, ReleaseFailuresAreReportedAndTheRestStillReleased) {
                  "DeleteObject", "Message DeleteObject: Failed", "ReleaseDC",
                  "Message ReleaseDC: Failed"}));
   ExpectNoHandles();
-}
-
-TEST_F(PanelContextTest, ReleasingAfterFailedCreationOnlyMakesNothingCurrent) {
-  panel.fake.failures["ChoosePixelFormat"] = 2000;
-  Create();
-  panel.fake.log.clear();
-  panel.DestroyGLContext();
-  EXPECT_EQ(panel.fake.log, (Log{"wglMakeCurrent(null)"}));
-}
-
-TEST_F(PanelContextTest, RecreationBuildsAFreshContextFromCurrentProperties) {
-  panel.Bind(&P::OnPreInit, "OnPreInit");
-  Create();
-  panel.WMDestroy();
-  panel.SetPFDFlags(P::f_PFD_DRAW_TO_WINDOW | P::f_PFD_SUPPORT_OPENGL | P::f_PFD_SUPPORT_GDI);
-  panel.fake.log.clear();
-  panel.CreateParams();
-  panel.WMCreate();
-  EXPECT_EQ(panel.fake.log.front(), "OnPreInit");
-  EXPECT_EQ(panel.fake.log.at(panel.fake.log.size() - 2), "OnInit current");
-  EXPECT_EQ(panel.fake.requested->dwFlags & (PFD_SUPPORT_GDI | PFD_DOUBLEBUFFER), PFD_SUPPORT_GDI);
-  EXPECT_FALSE(panel.DoubleBuffered());
 }
 
 TEST(PanelConstructionTest, MasksFloatingPointTraps) {

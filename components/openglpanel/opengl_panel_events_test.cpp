@@ -2,17 +2,9 @@
 
 namespace {
 
-using Log = std::vector<std::string>;
 using P = TOpenGLPanel;
 
-class PanelEventsTest : public FakePanelTest {
- protected:
-  // Creates the context and starts a fresh log.
-  void Created() {
-    ASSERT_TRUE(panel.CreateGLContext());
-    panel.fake.log.clear();
-  }
-};
+using PanelEventsTest = FakePanelTest;
 
 TEST_F(PanelEventsTest, UnboundPaintAndResizeNeverTouchOpenGL) {
   Created();
@@ -21,8 +13,9 @@ TEST_F(PanelEventsTest, UnboundPaintAndResizeNeverTouchOpenGL) {
   EXPECT_TRUE(panel.fake.log.empty());
 }
 
-TEST_F(PanelEventsTest, PaintRealizesMakesCurrentSwapsAndReleases) {
+TEST_F(PanelEventsTest, PaintAndResizeRunTheirEventWithTheContextCurrent) {
   panel.Bind(&P::OnPaint, "OnPaint");
+  panel.Bind(&P::OnResize, "OnResize");
   Created();
   panel.Paint();
   EXPECT_EQ(panel.fake.log,
@@ -31,22 +24,10 @@ TEST_F(PanelEventsTest, PaintRealizesMakesCurrentSwapsAndReleases) {
   EXPECT_EQ(panel.last_sender, &panel);
   EXPECT_EQ(panel.fake.selected, HPALETTE{});  // the kept one, back as background
   EXPECT_TRUE(panel.fake.background);
+  panel.fake.log.clear();
+  panel.Resize();
+  EXPECT_EQ(panel.fake.log, (Log{"wglMakeCurrent", "OnResize current", "wglMakeCurrent(null)"}));
   EXPECT_EQ(panel.fake.current, HGLRC{});
-}
-
-TEST_F(PanelEventsTest, ManualModeSwapsOnlyWhenTheHandlerAsks) {
-  panel.setProperty("GLSwapBuffers", P::Manual);
-  bool swap = false;
-  QObject::connect(&panel, &P::OnPaint, [&] {
-    if (swap)
-      panel.SwapBuffers();
-  });
-  Created();
-  panel.Paint();
-  EXPECT_EQ(std::count(panel.fake.log.begin(), panel.fake.log.end(), "SwapBuffers"), 0);
-  swap = true;
-  panel.Paint();
-  EXPECT_EQ(std::count(panel.fake.log.begin(), panel.fake.log.end(), "SwapBuffers"), 1);
 }
 
 TEST_F(PanelEventsTest, SingleBufferedPanelNeverSwaps) {
@@ -55,24 +36,21 @@ TEST_F(PanelEventsTest, SingleBufferedPanelNeverSwaps) {
   Created();
   panel.Paint();
   panel.SwapBuffers();
-  EXPECT_EQ(std::count(panel.fake.log.begin(), panel.fake.log.end(), "SwapBuffers"), 0);
-  EXPECT_EQ(std::count(panel.fake.log.begin(), panel.fake.log.end(), "OnPaint current"), 1);
+  EXPECT_EQ(panel.fake.log, (Log{"SelectPalette", "RealizePalette", "wglMakeCurrent",
+                                 "OnPaint current", "SelectPalette", "wglMakeCurrent(null)"}));
 }
 
-TEST_F(PanelEventsTest, PaintStopsWhenRealizingThePaletteFails) {
+TEST_F(PanelEventsTest, FailuresStopPaintAndResizeBeforeTheirEvent) {
   panel.Bind(&P::OnPaint, "OnPaint");
+  panel.Bind(&P::OnResize, "OnResize");
   Created();
   panel.fake.failures["RealizePalette"] = 13;
   panel.Paint();
   EXPECT_EQ(panel.fake.log, (Log{"SelectPalette", "RealizePalette", "Message RealizePalette:13"}));
   EXPECT_FALSE(panel.fake.background);  // the panel's palette stays selected
-}
 
-TEST_F(PanelEventsTest, PaintAndResizeSkipTheirEventWhenMakingCurrentFails) {
-  panel.Bind(&P::OnPaint, "OnPaint");
-  panel.Bind(&P::OnResize, "OnResize");
-  Created();
-  panel.fake.failures["wglMakeCurrent"] = 4317;
+  panel.fake.log.clear();
+  panel.fake.failures = {{"wglMakeCurrent", 4317}};
   panel.Paint();
   panel.Resize();
   EXPECT_EQ(panel.fake.log,
@@ -80,20 +58,12 @@ TEST_F(PanelEventsTest, PaintAndResizeSkipTheirEventWhenMakingCurrentFails) {
                  "wglMakeCurrent", "Message wglMakeCurrent:4317"}));
 }
 
-TEST_F(PanelEventsTest, ResizeCallsOnResizeWithTheContextCurrent) {
-  panel.Bind(&P::OnResize, "OnResize");
-  Created();
-  panel.Resize();
-  EXPECT_EQ(panel.fake.log, (Log{"wglMakeCurrent", "OnResize current", "wglMakeCurrent(null)"}));
-}
-
 TEST_F(PanelEventsTest, OnInitRunsEvenWhenMakingCurrentFailsAndNothingIsLeftCurrent) {
   panel.Bind(&P::OnInit, "OnInit");
   panel.fake.failures["wglMakeCurrent"] = 170;
   panel.WMCreate();
-  const Log tail(panel.fake.log.end() - 4, panel.fake.log.end());
-  EXPECT_EQ(tail, (Log{"wglMakeCurrent", "Message wglMakeCurrent:170", "OnInit",
-                       "wglMakeCurrent(null)"}));
+  EXPECT_EQ(Log(panel.fake.log.end() - 4, panel.fake.log.end()),
+            (Log{"wglMakeCurrent", "Message wglMakeCurrent:170", "OnInit", "wglMakeCurrent(null)"}));
 }
 
 TEST_F(PanelEventsTest, CreationWithoutOnInitLeavesTheContextAlone) {

@@ -8,7 +8,6 @@
 
 #include <gtest/gtest.h>
 
-
 namespace {
 
 using P = TOpenGLPanel;
@@ -81,10 +80,10 @@ class PanelFontsTest : public testing::Test {
     return ReadInk(200, 160, channel);
   }
 
-  Ink Draw2D(const char* text) {
+  Ink Draw2D(const char* text, const OpenGLFont2D* font = nullptr) {
     ClearPicture();
     glRasterPos2i(20, 40);
-    panel->Draw2DText(text);
+    font ? panel->Draw2DText(font, text) : panel->Draw2DText(text);
     return ReadInk(200, 160);
   }
 
@@ -114,6 +113,7 @@ TEST_F(PanelFontsTest, BitmapTextInksFromTheRasterPositionAndAdvancesIt) {
 
 TEST_F(PanelFontsTest, TextWithACharacterOutsideTheFontDrawsNothingAtAll) {
   glListBase(7);
+  glFrontFace(GL_CW);
   for (const char* text : {"Hola\x80", "\tHola", "Hola\x7f\x80", ""}) {
     EXPECT_EQ(Draw2D(text).count, 0) << text;
     EXPECT_EQ(Draw3D(text).count, 0) << text;
@@ -122,9 +122,14 @@ TEST_F(PanelFontsTest, TextWithACharacterOutsideTheFontDrawsNothingAtAll) {
   // The last drawable code of the default range, 127, is a control character with an
   // empty glyph; 126 is the last one with ink.
   EXPECT_GT(Draw2D("~").count, 0);
-  GLint base = 0;
+  // Drawing keeps the application's list base and front face.
+  EXPECT_GT(Draw3D("Ok").count, 0);
+  GLint base = 0, front = 0;
   glGetIntegerv(GL_LIST_BASE, &base);
+  glGetIntegerv(GL_FRONT_FACE, &front);
   EXPECT_EQ(base, 7);
+  EXPECT_EQ(front, GL_CW);
+  glFrontFace(GL_CCW);
 }
 
 TEST_F(PanelFontsTest, OutlineGlyphInksItsBlackBox) {
@@ -155,74 +160,19 @@ TEST_F(PanelFontsTest, TextMeasuresAsAdvancesPlusTheLastBlackBox) {
   EXPECT_FLOAT_EQ(aw[2], 0.1f);
 }
 
-TEST_F(PanelFontsTest, MeasurementEdgeCases) {
-  EXPECT_EQ(Size(""), (std::array<double, 3>{-1, -1, -1}));
-  EXPECT_EQ(Size(nullptr), (std::array<double, 3>{-1, -1, -1}));
+TEST_F(PanelFontsTest, MeasurementEdgeCasesAndRebuildWithNoGlyphs) {
+  const std::array<double, 3> untouched{-1, -1, -1}, zero{0, 0, 0};
+  EXPECT_EQ(Size(""), untouched);
+  EXPECT_EQ(Size(nullptr), untouched);
   panel->Get3DTextSize("A", nullptr);
-  EXPECT_EQ(Size("A\x80"), (std::array<double, 3>{0, 0, 0}));
-  EXPECT_EQ(Size("\x01"
-                 "A"),
-            (std::array<double, 3>{0, 0, 0}));
-}
-
-TEST_F(PanelFontsTest, DrawingKeepsTheListBaseAndFrontFace) {
-  glListBase(3);
-  glFrontFace(GL_CW);
-  EXPECT_GT(Draw3D("Ok").count, 0);
-  GLint base = 0, front = 0;
-  glGetIntegerv(GL_LIST_BASE, &base);
-  glGetIntegerv(GL_FRONT_FACE, &front);
-  EXPECT_EQ(base, 3);
-  EXPECT_EQ(front, GL_CW);
-  glFrontFace(GL_CCW);
-}
-
-TEST_F(PanelFontsTest, SolidGlyphsFaceOutwards) {
-  // Two-sided lighting paints front faces red and back faces green; with the depth
-  // test only the surface nearest the viewer shows, from any side.
-  glEnable(GL_DEPTH_TEST);
-  glEnable(GL_LIGHTING);
-  glLightModeli(GL_LIGHT_MODEL_TWO_SIDE, GL_TRUE);
-  const GLfloat white[] = {1, 1, 1, 1}, red[] = {1, 0, 0, 1}, green[] = {0, 1, 0, 1};
-  glLightModelfv(GL_LIGHT_MODEL_AMBIENT, white);
-  glMaterialfv(GL_FRONT, GL_AMBIENT_AND_DIFFUSE, red);
-  glMaterialfv(GL_BACK, GL_AMBIENT_AND_DIFFUSE, green);
-
-  const auto expect_front_faces = [&](const char* view) {
-    const Ink red_ink = Draw3D("O", nullptr, 0), green_ink = ReadInk(200, 160, 1);
-    EXPECT_GT(red_ink.count, 100) << view;
-    EXPECT_EQ(green_ink.count, 0) << view;
-  };
-  expect_front_faces("front");
-  glRotatef(180, 0, 1, 0);  // from behind: the back face
-  glTranslatef(-140, 0, 0);
-  expect_front_faces("back");
-  glLoadIdentity();
-  glTranslatef(100, 0, 0);  // from the left: the walls, made 4 units deep
-  glRotatef(90, 0, 1, 0);
-  glScalef(1, 1, 40);
-  expect_front_faces("side");
-  glLoadIdentity();
-  glDisable(GL_LIGHTING);
-  glDisable(GL_DEPTH_TEST);
-}
-
-TEST_F(PanelFontsTest, FormatChangeTakesEffectAtTheNextBuild) {
-  const int solid = Draw3D("H").count;
-  panel->SetFont3DFormat(P::f_WGL_FONT_LINES);
-  EXPECT_EQ(Draw3D("H").count, solid);
-  panel->Create3DFont();
-  const int lines = Draw3D("H").count;
-  EXPECT_GT(lines, 20);
-  EXPECT_LT(lines, solid / 2);
-}
-
-TEST_F(PanelFontsTest, RebuildWithNoGlyphsLeavesThePanelWithoutAFont) {
+  EXPECT_EQ(Size("A\x80"), zero);
+  EXPECT_EQ(Size("\x01" "A"), zero);
+  // Rebuilt with no glyphs, the panel has no font.
   panel->setProperty("Font3D_NumGylph", 0);
   panel->setProperty("Font2D_NumGylph", -5);
   panel->Create3DFont();
   panel->Create2DFont();
-  EXPECT_EQ(Size("A"), (std::array<double, 3>{-1, -1, -1}));
+  EXPECT_EQ(Size("A"), untouched);
   EXPECT_EQ(Draw3D("A").count, 0);
   EXPECT_EQ(Draw2D("A").count, 0);
 }
@@ -248,10 +198,7 @@ TEST_F(PanelFontsTest, ApplicationFontsHaveTheirOwnRange) {
 // A font with a first code far from the byte range still finds its own characters.
 TEST_F(PanelFontsTest, RangeArithmeticDoesNotOverflow) {
   const OpenGLFont2D far{std::numeric_limits<std::int32_t>::min(), 3, 1};
-  ClearPicture();
-  glRasterPos2i(20, 40);
-  panel->Draw2DText(&far, "A");
-  EXPECT_EQ(ReadInk(200, 160).count, 0);
+  EXPECT_EQ(Draw2D("A", &far).count, 0);
 }
 
 TEST(PanelFontsLifecycle, FontsAreBuiltOnlyForABoundOnInit) {

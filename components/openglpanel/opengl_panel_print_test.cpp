@@ -68,8 +68,7 @@ TEST_F(PanelPrintTest, SavedFileIsAFreshlyPaintedBitmapOfThePanel) {
   EXPECT_GT(paints, before);
   const auto saved = LoadBMPTexture(File("panel.bmp").toStdString(), false);
   ASSERT_NE(saved, nullptr);
-  EXPECT_EQ(saved->Width, 200);
-  EXPECT_EQ(saved->Height, 160);
+  EXPECT_EQ(std::pair(saved->Width, saved->Height), std::pair(200, 160));
   EXPECT_TRUE(Near(TexturePixel(*saved, 20, 80), QColor(0, 255, 0)));
   EXPECT_TRUE(Near(TexturePixel(*saved, 120, 80), QColor(255, 0, 0)));
   EXPECT_TRUE(Near(TexturePixel(*saved, 160, 20), QColor(0, 0, 255)));  // the child
@@ -87,22 +86,19 @@ TEST_F(PanelPrintTest, AFileSystemErrorReachesTheCaller) {
   EXPECT_THROW(panel->SaveOpenGLPanelToFile(dir.path()), PanelFileError);  // a folder
 }
 
-// A PDF printer at 720 dpi, the way a print dialog without a printer offers.
-class PdfPrinter {
- public:
-  explicit PdfPrinter(const QString& file) : printer(QPrinter::HighResolution) {
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(file);
-    printer.setResolution(720);
-  }
-  QPrinter printer;
-};
+// Sets `printer` to a 720 dpi PDF, the way a print dialog without a printer offers.
+void ToPdf(QPrinter& printer, const QString& file) {
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(file);
+  printer.setResolution(720);
+}
 
 TEST_F(PanelPrintTest, PrintsOnePageWithThePictureAndRepairsPixelsPerInch) {
   panel->setProperty("PixelsPerInch", 0);
-  PdfPrinter pdf(File("panel.pdf"));
+  QPrinter printer(QPrinter::HighResolution);
+  ToPdf(printer, File("panel.pdf"));
   const int before = paints;
-  panel->PrintOpenGLPanel(pdf.printer);
+  panel->PrintOpenGLPanel(printer);
   EXPECT_GT(paints, before);
   EXPECT_EQ(panel->property("PixelsPerInch").toInt(), 96);
 
@@ -118,8 +114,9 @@ TEST_F(PanelPrintTest, PrintsOnePageWithThePictureAndRepairsPixelsPerInch) {
 
 TEST_F(PanelPrintTest, NoPictureNoJob) {
   panel->resize(0, 0);
-  PdfPrinter pdf(File("empty.pdf"));
-  panel->PrintOpenGLPanel(pdf.printer);
+  QPrinter printer(QPrinter::HighResolution);
+  ToPdf(printer, File("empty.pdf"));
+  panel->PrintOpenGLPanel(printer);
   EXPECT_EQ(messages.texts, std::vector<std::string>{"Print: Malloc Error"});
   EXPECT_FALSE(QFile::exists(File("empty.pdf")));
 }

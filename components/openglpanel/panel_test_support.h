@@ -13,13 +13,15 @@
 #include <memory>
 #include <string>
 
+using Log = std::vector<std::string>;
+
 class FakePanel : public TOpenGLPanel {
  public:
   FakePanel() : FakePanel(new FakeGLPlatform) {}
 
   FakeGLPlatform& fake;
+  QObject* last_sender = nullptr;
 
-  using TOpenGLPanel::ConstructPalette;
   using TOpenGLPanel::CreateParams;
   using TOpenGLPanel::Paint;
   using TOpenGLPanel::Resize;
@@ -38,31 +40,40 @@ class FakePanel : public TOpenGLPanel {
     });
   }
 
-  QObject* last_sender = nullptr;
-
  private:
   explicit FakePanel(FakeGLPlatform* platform)
       : TOpenGLPanel(std::unique_ptr<GLPlatform>(platform)), fake(*platform) {}
 };
 
-// Sends message boxes to `log` while alive.
-class MessageLog {
- public:
-  explicit MessageLog(std::vector<std::string>& log) {
-    framework::SetMessageSink(
-        [&log](const QString& text) { log.push_back("Message " + text.toStdString()); });
-  }
-  ~MessageLog() { framework::SetMessageSink(nullptr); }
-  MessageLog(const MessageLog&) = delete;
-  MessageLog& operator=(const MessageLog&) = delete;
-};
+// A described format that needs the 3-3-2 palette.
+inline PIXELFORMATDESCRIPTOR PaletteFormat(int colour_bits = 8) {
+  PIXELFORMATDESCRIPTOR pfd;
+  pfd.dwFlags = PFD_DRAW_TO_WINDOW | PFD_SUPPORT_OPENGL | PFD_DOUBLEBUFFER | PFD_NEED_PALETTE;
+  pfd.cColorBits = colour_bits;
+  pfd.cRedBits = pfd.cGreenBits = pfd.cGreenShift = 3;
+  pfd.cBlueBits = 2;
+  pfd.cBlueShift = 6;
+  return pfd;
+}
 
-// A fake panel whose message boxes are logged. Failures are cleared before the panel
-// is destroyed, so its last release shows no box.
+// A fake panel whose message boxes go into its log while the test runs. Failures are
+// cleared before the panel is destroyed, so its last release shows no box.
 class FakePanelTest : public testing::Test {
  protected:
-  ~FakePanelTest() override { panel.fake.failures.clear(); }
+  FakePanelTest() {
+    framework::SetMessageSink(
+        [this](const QString& text) { panel.fake.log.push_back("Message " + text.toStdString()); });
+  }
+  ~FakePanelTest() override {
+    framework::SetMessageSink(nullptr);
+    panel.fake.failures.clear();
+  }
+
+  // Creates the context and starts a fresh log.
+  void Created() {
+    ASSERT_TRUE(panel.CreateGLContext());
+    panel.fake.log.clear();
+  }
 
   FakePanel panel;
-  MessageLog messages{panel.fake.log};
 };
