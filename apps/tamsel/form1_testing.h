@@ -1,6 +1,7 @@
 #pragma once
 // The real Tamsel window for the tests, and where the room's points land on it.
 
+#include <QColor>
 #include <QPoint>
 
 #include <cmath>
@@ -12,6 +13,9 @@
 using TamselWindowTest = framework::testing::FormFixture<tamsel::TForm1>;
 
 namespace tamsel_testing {
+
+// The lit block is yellow; the room and the axes are drawn unlit.
+inline const QColor Yellow(230, 230, 0);
 
 inline bool SameOrientation(const freebody::Matrix3x3& a, const freebody::Matrix3x3& b) {
   for (unsigned row = 0; row < 3; ++row)

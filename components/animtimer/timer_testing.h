@@ -64,19 +64,15 @@ struct TickLog {
   }
   int Count() const { return static_cast<int>(starts.size()); }
 
-  // Milliseconds from each tick's start to the next one's.
-  std::vector<double> Spacings() const {
-    std::vector<double> spacings;
+  // Milliseconds from each tick's start to the next one's start (spacings), or from
+  // each tick's end to the next one's start (gaps).
+  std::vector<double> Spacings() const { return Since(starts); }
+  std::vector<double> Gaps() const { return Since(ends); }
+  std::vector<double> Since(const std::vector<Clock::time_point>& earlier) const {
+    std::vector<double> spans;
     for (std::size_t i = 1; i < starts.size(); ++i)
-      spacings.push_back(Milliseconds(starts[i] - starts[i - 1]));
-    return spacings;
-  }
-  // Milliseconds from each tick's end to the next one's start.
-  std::vector<double> Gaps() const {
-    std::vector<double> gaps;
-    for (std::size_t i = 1; i < starts.size(); ++i)
-      gaps.push_back(Milliseconds(starts[i] - ends[i - 1]));
-    return gaps;
+      spans.push_back(Milliseconds(starts[i] - earlier[i - 1]));
+    return spans;
   }
 };
 

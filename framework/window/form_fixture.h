@@ -19,6 +19,7 @@
 
 #include <cmath>
 #include <functional>
+#include <initializer_list>
 #include <memory>
 
 #include "framework/messages.h"
@@ -78,8 +79,9 @@ class FormFixture : public ::testing::Test {
   // What the drawing panel shows now, freshly painted.
   QImage Drawing() { return Control<QOpenGLWidget>("OpenGLPanel1")->grabFramebuffer(); }
 
-  // Every label without word wrap shows its whole text, inside the window.
-  void ExpectLabelsFit() {
+  // Every label without word wrap shows its whole text, inside the window; the
+  // word-wrapped `wrapped` ones fit their fixed boxes.
+  void ExpectLabelsFit(std::initializer_list<const char*> wrapped = {}) {
     const QRect window = form->centralWidget()->rect();
     for (QLabel* label : form->template findChildren<QLabel*>()) {
       if (label->wordWrap() || !label->pixmap().isNull())
@@ -90,6 +92,12 @@ class FormFixture : public ::testing::Test {
       EXPECT_LE(needed.height(), label->height() + 1) << name;
       const QRect place(label->mapTo(form->centralWidget(), QPoint(0, 0)), label->size());
       EXPECT_TRUE(window.contains(place)) << name;
+    }
+    for (const char* name : wrapped) {
+      QLabel* label = Control<QLabel>(name);
+      const QRect needed = label->fontMetrics().boundingRect(
+          label->contentsRect(), Qt::TextWordWrap | label->alignment(), label->text());
+      EXPECT_LE(needed.height(), label->height() + 1) << name;
     }
   }
 

@@ -27,29 +27,6 @@ class TestForm : public MainForm {
   QLabel* label;
 };
 
-TEST(MainFormTest, AutoRepeatIsNotARelease) {
-  TestForm form;
-  form.show();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
-  Camera& camera = form.ViewCamera();
-
-  QTest::sendKeyEvent(QTest::Press, &form, Qt::Key_Left, QString(), Qt::NoModifier);
-  QKeyEvent repeat_release(QEvent::KeyRelease, Qt::Key_Left, Qt::NoModifier, QString(), true);
-  QApplication::sendEvent(&form, &repeat_release);
-  camera.Tick();
-  EXPECT_EQ(camera.ViewYaw, 1.0f);
-
-  // Any real release stops the motion, even of another key.
-  QTest::sendKeyEvent(QTest::Press, &form, Qt::Key_Shift, QString(), Qt::NoModifier);
-  QTest::sendKeyEvent(QTest::Release, &form, Qt::Key_Shift, QString(), Qt::NoModifier);
-  camera.Tick();
-  EXPECT_EQ(camera.ViewYaw, 1.0f);
-
-  QTest::sendKeyEvent(QTest::Press, &form, Qt::Key_I, QString("i"), Qt::NoModifier);
-  camera.Tick();
-  EXPECT_FLOAT_EQ(camera.ViewDistance, -9.9f);
-}
-
 TEST(MainFormTest, LayoutIsFixedWithPixelFonts) {
   TestForm form;
   form.FormCreate(&form);

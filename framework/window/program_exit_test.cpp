@@ -28,17 +28,6 @@ TEST(ProgramExitTest, EveryWayOutReleasesOnceAndEndsTheLoop) {
   EXPECT_EQ(releases, 1);
 }
 
-TEST(ProgramExitTest, TheCloseButtonReleasesAndEndsTheLoop) {
-  int releases = 0;
-  QWidget window;
-  ProgramExit* exit = new ProgramExit(&window, [&] { ++releases; });
-  window.show();
-  QTimer::singleShot(0, &window, [&] { window.close(); });
-  EXPECT_EQ(QApplication::exec(), 0);
-  EXPECT_TRUE(exit->Done());
-  EXPECT_EQ(releases, 1);
-}
-
 TEST(ProgramExitTest, AWindowDestroyedWithoutAnExitStillReleases) {
   int releases = 0;
   auto window = std::make_unique<QWidget>();
