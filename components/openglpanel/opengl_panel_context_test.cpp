@@ -121,35 +121,31 @@ TEST_F(PanelContextTest, EachCreationFailureShowsItsMessageThenCreateFailed) {
     log.insert(log.end(), tail.begin(), tail.end());
     return log;
   };
-  const struct {
-    const char* call;
-    int code, colour_bits;
-    Log expected;
-  } cases[] = {
-      {"ChoosePixelFormat", 2000, 8, {"GetDC", "ChoosePixelFormat", "Message ChoosePixelFormat:2000"}},
-      {"SetPixelFormat", -5, 8, {"GetDC", "ChoosePixelFormat", "SetPixelFormat", "Message SetPixelFormat:-5"}},
-      {"CreatePalette", 8, 8, then({"CreatePalette", "Message CreatePalette:8"})},
-      {"", 0, 16, then({"Message ConstructPalette: Malloc failure"})},  // palette too large
-      // The stock palette is selected before the panel's own is deleted.
-      {"wglCreateContext", 1450, 8,
-       then({"CreatePalette", "wglCreateContext", "Message wglRenderingContext:1450",
-             "GetStockObject", "SelectPalette", "DeleteObject"})},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.expected.back());
-    panel.fake.described = PaletteFormat(c.colour_bits);
-    panel.fake.failures = {{c.call, c.code}};
-    Log expected = c.expected;
+  auto expect_failure = [&](const char* call, int code, Log expected, int colour_bits = 8) {
+    SCOPED_TRACE(call);
+    panel.fake.described = PaletteFormat(colour_bits);
+    panel.fake.failures = {{call, code}};
     expected.insert(expected.end(), {"ReleaseDC", "Message Open GL Context Create Failed"});
     EXPECT_EQ(Create(), expected);
     ExpectNoHandles();
-  }
-  // The stock palette is selected in the foreground.
+  };
+  expect_failure("ChoosePixelFormat", 2000,
+                 {"GetDC", "ChoosePixelFormat", "Message ChoosePixelFormat:2000"});
+  expect_failure("SetPixelFormat", -5,
+                 {"GetDC", "ChoosePixelFormat", "SetPixelFormat", "Message SetPixelFormat:-5"});
+  expect_failure("CreatePalette", 8, then({"CreatePalette", "Message CreatePalette:8"}));
+  expect_failure("palette too large", 0, then({"Message ConstructPalette: Malloc failure"}), 16);
+  // The stock palette is selected before the panel's own is deleted.
+  expect_failure("wglCreateContext", 1450,
+                 then({"CreatePalette", "wglCreateContext", "Message wglRenderingContext:1450",
+                       "GetStockObject", "SelectPalette", "DeleteObject"}));
+  // A failed palette deletion there is reported too; the stock palette is in the foreground.
   panel.fake.described = PaletteFormat();
   panel.fake.failures = {{"wglCreateContext", 1450}, {"DeleteObject", 6}};
   const Log log = Create();
-  EXPECT_EQ(Log(log.end() - 4, log.end()), (Log{"DeleteObject", "Message DeleteObject: Failed",
-                                                "ReleaseDC", "Message Open GL Context Create Failed"}));
+  EXPECT_EQ(Log(log.end() - 4, log.end()),
+            (Log{"DeleteObject", "Message DeleteObject: Failed", "ReleaseDC",
+                 "Message Open GL Context Create Failed"}));
   EXPECT_EQ(panel.fake.selected, FakeGLPlatform::kStockPalette);
   EXPECT_FALSE(panel.fake.background);
   ExpectNoHandles();

@@ -62,8 +62,9 @@ TEST_F(PanelEventsTest, OnInitRunsEvenWhenMakingCurrentFailsAndNothingIsLeftCurr
   panel.Bind(&P::OnInit, "OnInit");
   panel.fake.failures["wglMakeCurrent"] = 170;
   panel.WMCreate();
-  EXPECT_EQ(Log(panel.fake.log.end() - 4, panel.fake.log.end()),
-            (Log{"wglMakeCurrent", "Message wglMakeCurrent:170", "OnInit", "wglMakeCurrent(null)"}));
+  EXPECT_EQ(
+      Log(panel.fake.log.end() - 4, panel.fake.log.end()),
+      (Log{"wglMakeCurrent", "Message wglMakeCurrent:170", "OnInit", "wglMakeCurrent(null)"}));
 }
 
 TEST_F(PanelEventsTest, CreationWithoutOnInitLeavesTheContextAlone) {

@@ -166,7 +166,9 @@ TEST_F(PanelFontsTest, MeasurementEdgeCasesAndRebuildWithNoGlyphs) {
   EXPECT_EQ(Size(nullptr), untouched);
   panel->Get3DTextSize("A", nullptr);
   EXPECT_EQ(Size("A\x80"), zero);
-  EXPECT_EQ(Size("\x01" "A"), zero);
+  EXPECT_EQ(Size("\x01"
+                 "A"),
+            zero);
   // Rebuilt with no glyphs, the panel has no font.
   panel->setProperty("Font3D_NumGylph", 0);
   panel->setProperty("Font2D_NumGylph", -5);
