@@ -75,7 +75,7 @@ TEST_F(PanelPrintTest, SavedFileIsAFreshlyPaintedBitmapOfThePanel) {
   EXPECT_TRUE(messages.texts.empty());
 }
 
-TEST_F(PanelPrintTest, AFileSystemErrorReachesTheCaller) {
+TEST_F(PanelPrintTest, AFileSystemErrorReachesTheCallerNamingTheFile) {
   const QString name = File("missing-folder/panel.bmp");
   try {
     panel->SaveOpenGLPanelToFile(name);
