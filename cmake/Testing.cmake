@@ -11,7 +11,7 @@ endfunction()
 # so two GL windows never fight over the one software renderer's time.
 function(add_window_test name)
   cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
-  add_executable(${name} ${T_SOURCES} ${PROJECT_SOURCE_DIR}/framework/window_test_main.cpp)
+  add_executable(${name} ${T_SOURCES} ${PROJECT_SOURCE_DIR}/testing/window_test_main.cpp)
   target_link_libraries(${name} PRIVATE ${T_LIBS} Qt6::Widgets Qt6::Test GTest::gtest)
   gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST PROPERTIES LABELS window RUN_SERIAL TRUE)
 endfunction()

@@ -2,7 +2,7 @@
 
 #include <GL/gl.h>
 
-#include "framework/scene_gl.h"
+#include "scene/scene_gl.h"
 #include "freebody/step.h"
 #include "freebody/world.h"
 
@@ -54,7 +54,7 @@ void MultiplyPlacement(const Matrix3x3& orientation, const Vector3& position) {
 }  // namespace
 
 void InitializeScene() {
-  framework::SetFixedSceneState(ViewportWidth, ViewportHeight);
+  scene::SetFixedSceneState(ViewportWidth, ViewportHeight);
   SetUpSimulation();
   glMaterialf(GL_FRONT, GL_SHININESS, 25);
   CompileBlockList();
@@ -95,7 +95,7 @@ void simulation_world::Render() {
   glPushMatrix();
   glColor3f(1, 1, 1);
   MultiplyPlacement(frame.Orientation, frame.Position);
-  framework::DrawRoom(WorldSize / 2);
+  scene::DrawRoom(WorldSize / 2);
   glPopMatrix();
 }
 

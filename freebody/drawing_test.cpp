@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "framework/offscreen_gl.h"
+#include "testing/offscreen_gl.h"
 #include "freebody/test_fixture.h"
 
 namespace freebody {
@@ -10,9 +10,9 @@ namespace {
 
 constexpr int kCentre = 200;  // of the 400 x 400 panel
 
-bool IsYellow(framework::Rgb c) { return c.r > 200 && c.g > 200 && c.b < 50; }
-bool IsWhite(framework::Rgb c) { return c.r > 200 && c.g > 200 && c.b > 200; }
-bool IsGrey(framework::Rgb c) { return c.r == c.g && c.g == c.b && c.r > 100 && c.r < 160; }
+bool IsYellow(testkit::Rgb c) { return c.r > 200 && c.g > 200 && c.b < 50; }
+bool IsWhite(testkit::Rgb c) { return c.r > 200 && c.g > 200 && c.b > 200; }
+bool IsGrey(testkit::Rgb c) { return c.r == c.g && c.g == c.b && c.r > 100 && c.r < 160; }
 
 class DrawingTest : public FreeBodyTest {
  protected:
@@ -44,7 +44,7 @@ class DrawingTest : public FreeBodyTest {
     return count;
   }
 
-  framework::OffscreenGL gl_{400, 400};
+  testkit::OffscreenGL gl_{400, 400};
 };
 
 // The front face, 1.6 x 3.6 at 9.8 from the eye, covers about 79 x 177 pixels;

@@ -3,7 +3,7 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 
-#include "framework/scene_gl.h"
+#include "scene/scene_gl.h"
 
 #include "gyroscope/parameters.h"
 #include "gyroscope/state.h"
@@ -73,7 +73,7 @@ void CallPlaced(const GLfloat* placement, DisplayList list) {
 void DrawBox() {
   glPushMatrix();
   glColor3f(1.0f, 1.0f, 1.0f);
-  framework::DrawRoom(BoxSize / 2.0f);
+  scene::DrawRoom(BoxSize / 2.0f);
   glPopMatrix();
 }
 

@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "framework/offscreen_gl.h"
+#include "testing/offscreen_gl.h"
 #include "gyroscope/conditions.h"
 #include "gyroscope/scene.h"
 #include "gyroscope/test_fixture.h"
@@ -64,7 +64,7 @@ class RenderTest : public GyroscopeTest {
     return found;
   }
 
-  framework::OffscreenGL gl_{Size, Size};
+  testkit::OffscreenGL gl_{Size, Size};
   std::vector<unsigned char> pixels_;
 };
 

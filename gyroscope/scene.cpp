@@ -2,7 +2,7 @@
 
 #include <GL/gl.h>
 
-#include "framework/scene_gl.h"
+#include "scene/scene_gl.h"
 #include "gyroscope/render.h"
 #include "gyroscope/simulation.h"
 #include "gyroscope/state.h"
@@ -10,7 +10,7 @@
 namespace gyroscope {
 
 void InitializeScene() {
-  framework::SetFixedSceneState(ViewportWidth, ViewportHeight);
+  scene::SetFixedSceneState(ViewportWidth, ViewportHeight);
   SetUpSimulation();
   glMaterialf(GL_FRONT, GL_SHININESS, 25.0f);
   CompileDisplayLists();

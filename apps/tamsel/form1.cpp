@@ -11,7 +11,7 @@ TForm1* Form1 = nullptr;
 
 namespace {
 
-framework::Scene BlockScene() {
+shell::Scene BlockScene() {
   return {freebody::InitializeScene, freebody::RunFrame, freebody::ReleaseScene,
           [](int phi, int theta, int psi) {
             freebody::SetEulerAngles({phi, theta, psi});

@@ -5,7 +5,7 @@
 
 #include <memory>
 
-#include "framework/window/scene_form.h"
+#include "shell/scene_form.h"
 
 class QAction;
 
@@ -16,7 +16,7 @@ namespace Ui {
 class TForm1;
 }
 
-class TForm1 : public framework::SceneForm {
+class TForm1 : public shell::SceneForm {
   Q_OBJECT
 
  public:

@@ -11,7 +11,7 @@
 
 namespace {
 
-using framework::testing::CountPixels;
+using shell::testing::CountPixels;
 using tamsel_testing::SameOrientation;
 using tamsel_testing::Screen;
 using tamsel_testing::Yellow;
@@ -133,7 +133,7 @@ TEST_F(TamselCommandsTest, ReleasingAnyKeyStopsEveryMotionButAutoRepeatDoesNot) 
   QTest::keyPress(form.get(), Qt::Key_I);
   ASSERT_TRUE(WaitForTicks(3));
   QTest::keyRelease(form.get(), Qt::Key_I);  // the arrow is still down, yet all stops
-  const framework::Camera stopped = form->ViewCamera();
+  const shell::Camera stopped = form->ViewCamera();
   EXPECT_EQ(stopped.ViewYaw, float(ticks.count()));
   EXPECT_GT(stopped.ViewDistance, -10.0f + 0.25f);
   ASSERT_TRUE(WaitForTicks(3));

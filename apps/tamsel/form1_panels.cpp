@@ -2,7 +2,7 @@
 #include "apps/tamsel/form1.h"
 
 #include "framework/conversions.h"
-#include "framework/window/number_boxes.h"
+#include "shell/number_boxes.h"
 #include "freebody/commands.h"
 #include "ui_form1.h"
 
@@ -18,7 +18,7 @@ void TForm1::CondicionClick() {
 }
 
 void TForm1::BitBtn1Click() {
-  const auto momentum = framework::ReadNumbers({ui_->Edit1, ui_->Edit2, ui_->Edit3});
+  const auto momentum = shell::ReadNumbers({ui_->Edit1, ui_->Edit2, ui_->Edit3});
   if (!momentum)
     return;  // the panel stays open with the text as typed
   ui_->Panel2->hide();

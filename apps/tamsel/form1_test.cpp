@@ -6,7 +6,7 @@
 
 namespace {
 
-using framework::testing::CountPixels;
+using shell::testing::CountPixels;
 using tamsel_testing::Screen;
 
 const QColor White(255, 255, 255), Grey(128, 128, 128);

@@ -7,10 +7,10 @@
 #include <cmath>
 
 #include "apps/tamsel/form1.h"
-#include "framework/window/form_fixture.h"
+#include "shell/form_fixture.h"
 #include "freebody/world.h"
 
-using TamselWindowTest = framework::testing::FormFixture<tamsel::TForm1>;
+using TamselWindowTest = shell::testing::FormFixture<tamsel::TForm1>;
 
 namespace tamsel_testing {
 
@@ -26,7 +26,7 @@ inline bool SameOrientation(const freebody::Matrix3x3& a, const freebody::Matrix
 }
 
 inline QPoint Screen(double y, double z) {
-  return framework::testing::ScreenPoint(y, z, 10.0);
+  return shell::testing::ScreenPoint(y, z, 10.0);
 }
 
 }  // namespace tamsel_testing

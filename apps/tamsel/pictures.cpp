@@ -2,7 +2,7 @@
 
 #include <QPolygonF>
 
-#include "framework/window/picture_frames.h"
+#include "shell/picture_frames.h"
 
 namespace tamsel {
 namespace {
@@ -13,7 +13,7 @@ const QColor Yellow(230, 230, 0);
 // shaded side, in the unit square.
 void DrawBlock(QPainter& painter, const QRectF& box) {
   painter.save();
-  framework::MapUnitSquare(painter, box);
+  shell::MapUnitSquare(painter, box);
   painter.setPen(QPen(QColor(90, 90, 0), 0.02));
   const QPointF depth(0.25, -0.12);
   const QRectF front(0.15, 0.14, 0.55, 0.84);
@@ -45,16 +45,16 @@ void DrawRoomEdges(QPainter& painter, const QRectF& far_wall, const QRectF& near
 }  // namespace
 
 QPixmap BlockIcon() {
-  QPixmap icon = framework::IconPlate();
+  QPixmap icon = shell::IconPlate();
   QPainter painter(&icon);
-  DrawBlock(painter, framework::IconArea);
+  DrawBlock(painter, shell::IconArea);
   return icon;
 }
 
 QPixmap AboutPicture() {
-  QPixmap picture = framework::AboutBackdrop();
+  QPixmap picture = shell::AboutBackdrop();
   QPainter painter(&picture);
-  DrawRoomEdges(painter, QRectF(18, 14, 44, framework::FloorTop - 14), QRectF(-1, -1, 82, 94));
+  DrawRoomEdges(painter, QRectF(18, 14, 44, shell::FloorTop - 14), QRectF(-1, -1, 82, 94));
   DrawBlock(painter, QRectF(24, 20, 30, 66));
   return picture;
 }

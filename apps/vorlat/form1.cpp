@@ -20,7 +20,7 @@ void Show(QLabel* label, double value, int decimals) {
     label->setText(text);
 }
 
-framework::Scene TopScene() {
+shell::Scene TopScene() {
   return {gyroscope::InitializeScene, gyroscope::RunFrame, gyroscope::ReleaseScene,
           gyroscope::SetEulerAngles, QSize(gyroscope::ViewportWidth, gyroscope::ViewportHeight)};
 }

@@ -4,13 +4,13 @@
 
 #include <memory>
 
-#include "framework/window/scene_form.h"
+#include "shell/scene_form.h"
 
 namespace Ui {
 class TForm1;
 }
 
-class TForm1 : public framework::SceneForm {
+class TForm1 : public shell::SceneForm {
   Q_OBJECT
 
  public:

@@ -9,7 +9,7 @@
 
 namespace {
 
-using framework::testing::CountPixels;
+using shell::testing::CountPixels;
 using vorlat_testing::Screen;
 
 class VorlatCommandsTest : public VorlatWindowTest {
@@ -34,11 +34,11 @@ TEST_F(VorlatCommandsTest, StartPauseContinueAndResetFollowTheMenuStates) {
 }
 
 TEST_F(VorlatCommandsTest, AccessKeysPickTheMenuCommands) {
-  framework::testing::PressAccessKey(*form, 'C');
+  shell::testing::PressAccessKey(*form, 'C');
   EXPECT_EQ(Item("Comenzar")->text(), "&Pausa");
-  framework::testing::PressAccessKey(*form, 'A');
+  shell::testing::PressAccessKey(*form, 'A');
   EXPECT_TRUE(QTest::qWaitFor([&] { return Item("About")->text() == "&Desactivar gravedad"; }));
-  framework::testing::PressAccessKey(*form, 'R');
+  shell::testing::PressAccessKey(*form, 'R');
   EXPECT_TRUE(QTest::qWaitFor([&] { return Item("Comenzar")->text() == "&Comenzar"; }));
   EXPECT_FALSE(gyroscope::Running);
 }

@@ -7,7 +7,7 @@
 
 namespace {
 
-using framework::testing::CountPixels;
+using shell::testing::CountPixels;
 using vorlat_testing::Screen;
 
 const QColor Red(255, 0, 0), Green(0, 255, 0), Grey(128, 128, 128), White(255, 255, 255);

@@ -4,15 +4,15 @@
 #include <QPoint>
 
 #include "apps/vorlat/form1.h"
-#include "framework/window/form_fixture.h"
+#include "shell/form_fixture.h"
 
-using VorlatWindowTest = framework::testing::FormFixture<TForm1>;
+using VorlatWindowTest = shell::testing::FormFixture<TForm1>;
 
 namespace vorlat_testing {
 
 // The camera rests 1.74 from the pivot.
 inline QPoint Screen(double y, double z) {
-  return framework::testing::ScreenPoint(y, z, 1.74);
+  return shell::testing::ScreenPoint(y, z, 1.74);
 }
 
 }  // namespace vorlat_testing

@@ -3,7 +3,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
-#include "framework/window/picture_frames.h"
+#include "shell/picture_frames.h"
 
 namespace vorlat {
 namespace {
@@ -12,7 +12,7 @@ namespace {
 // (0..1 across, 0..1 down) so one drawing serves every size.
 void DrawTop(QPainter& painter, const QRectF& box) {
   painter.save();
-  framework::MapUnitSquare(painter, box);
+  shell::MapUnitSquare(painter, box);
 
   const QPointF pivot(0.30, 0.92);
   const QPointF tip(0.82, 0.16);
@@ -50,14 +50,14 @@ void DrawTrace(QPainter& painter, const QRectF& box) {
 }  // namespace
 
 QPixmap TopIcon() {
-  QPixmap icon = framework::IconPlate();
+  QPixmap icon = shell::IconPlate();
   QPainter painter(&icon);
-  DrawTop(painter, framework::IconArea);
+  DrawTop(painter, shell::IconArea);
   return icon;
 }
 
 QPixmap AboutPicture() {
-  QPixmap picture = framework::AboutBackdrop();
+  QPixmap picture = shell::AboutBackdrop();
   QPainter painter(&picture);
   DrawTrace(painter, QRectF(34, 8, 40, 14));
   DrawTop(painter, QRectF(4, 6, 72, 80));

@@ -5,11 +5,11 @@
 
 #include <QMainWindow>
 
-#include "framework/window/camera.h"
+#include "shell/camera.h"
 
 class QKeyEvent;
 
-namespace framework {
+namespace shell {
 
 class MainForm : public QMainWindow {
   Q_OBJECT
@@ -55,4 +55,4 @@ void InstallFontSubstitutes();
 // them exact so text measures the same on every screen.
 void UsePixelFonts(QWidget* root);
 
-}  // namespace framework
+}  // namespace shell

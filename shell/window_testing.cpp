@@ -1,4 +1,4 @@
-#include "framework/window/window_testing.h"
+#include "shell/window_testing.h"
 
 #include <QColor>
 #include <QRect>
@@ -8,7 +8,7 @@
 
 #include <cstdlib>
 
-namespace framework::testing {
+namespace shell::testing {
 namespace {
 // Software GL under a sanitizer can be slow; a failure still shows in seconds.
 constexpr int WaitLimitMs = 30000;
@@ -44,4 +44,4 @@ int CountPixels(const QImage& picture, const QRect& area, const QColor& colour, 
   return count;
 }
 
-}  // namespace framework::testing
+}  // namespace shell::testing

@@ -6,7 +6,7 @@
 #include <QPainter>
 #include <QPixmap>
 
-namespace framework {
+namespace shell {
 
 // 32 x 32, a rounded dark-blue plate; figures go inside IconArea.
 QPixmap IconPlate();
@@ -20,4 +20,4 @@ inline constexpr int FloorTop = 74;
 // antialiasing; save and restore the painter around it.
 void MapUnitSquare(QPainter& painter, const QRectF& box);
 
-}  // namespace framework
+}  // namespace shell

@@ -1,4 +1,4 @@
-#include "framework/window/camera.h"
+#include "shell/camera.h"
 
 #include <GL/gl.h>
 
@@ -6,9 +6,9 @@
 
 #include <array>
 
-#include "framework/offscreen_gl.h"
+#include "testing/offscreen_gl.h"
 
-namespace framework {
+namespace shell {
 namespace {
 
 TEST(CameraTest, KeysSetRatesAndAnyReleaseStopsAll) {
@@ -44,7 +44,7 @@ std::array<float, 3> Transform(const float* m, float x, float y, float z) {
 }
 
 TEST(CameraTest, ShowsSimulationZUpAndYToTheRight) {
-  OffscreenGL gl(8, 8);
+  testkit::OffscreenGL gl(8, 8);
   ASSERT_TRUE(gl.IsValid());
   Camera camera(-10.0f, 0.1f);
   camera.Apply();
@@ -63,4 +63,4 @@ TEST(CameraTest, ShowsSimulationZUpAndYToTheRight) {
 }
 
 }  // namespace
-}  // namespace framework
+}  // namespace shell

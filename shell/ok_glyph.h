@@ -3,8 +3,8 @@
 
 #include <QIcon>
 
-namespace framework {
+namespace shell {
 
 QIcon OkGlyph();
 
-}  // namespace framework
+}  // namespace shell

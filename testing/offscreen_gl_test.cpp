@@ -1,10 +1,10 @@
-#include "framework/offscreen_gl.h"
+#include "testing/offscreen_gl.h"
 
 #include <GL/gl.h>
 
 #include <gtest/gtest.h>
 
-namespace framework {
+namespace testkit {
 namespace {
 
 TEST(OffscreenGLTest, ReadsBackWhatWasDrawn) {
@@ -25,4 +25,4 @@ TEST(OffscreenGLTest, ReadsBackWhatWasDrawn) {
 }
 
 }  // namespace
-}  // namespace framework
+}  // namespace testkit

@@ -23,9 +23,9 @@
 #include <memory>
 
 #include "framework/messages.h"
-#include "framework/window/window_testing.h"
+#include "shell/window_testing.h"
 
-namespace framework::testing {
+namespace shell::testing {
 
 // Where a point of the simulation's y-z plane (x = 0) lands in the 400 x 400
 // drawing with the camera at rest `distance` away: a 45 degree field of view.
@@ -40,7 +40,7 @@ class FormFixture : public ::testing::Test {
  protected:
   void SetUp() override {
     QLocale::setDefault(QLocale::c());
-    SetMessageSink([this](const QString& text) { messages.append(text); });
+    framework::SetMessageSink([this](const QString& text) { messages.append(text); });
     form = std::make_unique<Form>();
     ASSERT_TRUE(ShowActive(*form));
     ASSERT_TRUE(WaitForTicks(2));
@@ -48,7 +48,7 @@ class FormFixture : public ::testing::Test {
 
   void TearDown() override {
     form.reset();
-    SetMessageSink(nullptr);
+    framework::SetMessageSink(nullptr);
     QLocale::setDefault(QLocale::c());
   }
 
@@ -120,4 +120,4 @@ class FormFixture : public ::testing::Test {
   QStringList messages;
 };
 
-}  // namespace framework::testing
+}  // namespace shell::testing

@@ -1,4 +1,4 @@
-#include "framework/window/scene_form.h"
+#include "shell/scene_form.h"
 
 #include <GL/gl.h>
 
@@ -7,10 +7,10 @@
 #include <QScrollBar>
 
 #include "components/openglpanel/opengl_panel.h"
-#include "framework/window/ok_glyph.h"
-#include "framework/window/program_exit.h"
+#include "shell/ok_glyph.h"
+#include "shell/program_exit.h"
 
-namespace framework {
+namespace shell {
 
 SceneForm::SceneForm(float view_distance, float zoom_step, Scene scene, QWidget* parent)
     : MainForm(view_distance, zoom_step, parent),
@@ -81,4 +81,4 @@ void SceneForm::FormDeactivate() {
   exit_->Exit();
 }
 
-}  // namespace framework
+}  // namespace shell

@@ -1,9 +1,9 @@
-#include "framework/window/ok_glyph.h"
+#include "shell/ok_glyph.h"
 
 #include <QPainter>
 #include <QPixmap>
 
-namespace framework {
+namespace shell {
 
 QIcon OkGlyph() {
   QPixmap tick(16, 16);
@@ -15,4 +15,4 @@ QIcon OkGlyph() {
   return QIcon(tick);
 }
 
-}  // namespace framework
+}  // namespace shell

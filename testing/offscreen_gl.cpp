@@ -1,11 +1,11 @@
-#include "framework/offscreen_gl.h"
+#include "testing/offscreen_gl.h"
 
 #include <GL/gl.h>
 
 #include <cstdlib>
 #include <vector>
 
-namespace framework {
+namespace testkit {
 
 OffscreenGL::OffscreenGL(int width, int height) : width_(width), height_(height) {
   QSurfaceFormat format;
@@ -54,4 +54,4 @@ int OffscreenGL::Count(Rgb colour, int tolerance) {
   return count;
 }
 
-}  // namespace framework
+}  // namespace testkit

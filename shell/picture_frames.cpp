@@ -1,8 +1,8 @@
-#include "framework/window/picture_frames.h"
+#include "shell/picture_frames.h"
 
 #include <QLinearGradient>
 
-namespace framework {
+namespace shell {
 
 QPixmap IconPlate() {
   QPixmap icon(32, 32);
@@ -31,4 +31,4 @@ void MapUnitSquare(QPainter& painter, const QRectF& box) {
   painter.setRenderHint(QPainter::Antialiasing);
 }
 
-}  // namespace framework
+}  // namespace shell

@@ -7,11 +7,11 @@
 
 class QLineEdit;
 
-namespace framework {
+namespace shell {
 
 // The boxes' numbers, in order. At the first box that holds no number its
 // conversion error is shown, that box takes the focus with its text selected for
 // correcting, and nothing is returned, so the caller stores nothing.
 std::optional<std::vector<float>> ReadNumbers(std::initializer_list<QLineEdit*> boxes);
 
-}  // namespace framework
+}  // namespace shell

@@ -2,7 +2,7 @@
 // Drawing that both simulations' scenes share: the fixed GL state they start
 // from and the room (or box) they stand in. Plain OpenGL, no Qt.
 
-namespace framework {
+namespace scene {
 
 // Black clear colour, culling, depth test, flat shading, light 0 fixed to the
 // eye with colour material on front faces, and a 45-degree perspective on the
@@ -14,4 +14,4 @@ void SetFixedSceneState(unsigned viewport_width, unsigned viewport_height);
 // bottom edges. Leaves face culling enabled.
 void DrawRoom(float h);
 
-}  // namespace framework
+}  // namespace scene

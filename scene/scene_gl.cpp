@@ -1,9 +1,9 @@
-#include "framework/scene_gl.h"
+#include "scene/scene_gl.h"
 
 #include <GL/gl.h>
 #include <GL/glu.h>
 
-namespace framework {
+namespace scene {
 
 void SetFixedSceneState(unsigned viewport_width, unsigned viewport_height) {
   glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
@@ -57,4 +57,4 @@ void DrawRoom(float h) {
   glEnable(GL_CULL_FACE);
 }
 
-}  // namespace framework
+}  // namespace scene

@@ -7,14 +7,14 @@
 
 #include <functional>
 
-#include "framework/window/main_form.h"
+#include "shell/main_form.h"
 
 class QLabel;
 class QPixmap;
 class QScrollBar;
 class TOpenGLPanel;
 
-namespace framework {
+namespace shell {
 
 class ProgramExit;
 
@@ -61,4 +61,4 @@ class SceneForm : public MainForm {
   QLabel* angle_texts_[3] = {};
 };
 
-}  // namespace framework
+}  // namespace shell

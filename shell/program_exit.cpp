@@ -1,10 +1,10 @@
-#include "framework/window/program_exit.h"
+#include "shell/program_exit.h"
 
 #include <QCoreApplication>
 #include <QEvent>
 #include <QWidget>
 
-namespace framework {
+namespace shell {
 
 ProgramExit::ProgramExit(QWidget* window, std::function<void()> release_scene)
     : QObject(window), release_scene_(std::move(release_scene)) {
@@ -33,4 +33,4 @@ bool ProgramExit::eventFilter(QObject* watched, QEvent* event) {
   return false;
 }
 
-}  // namespace framework
+}  // namespace shell

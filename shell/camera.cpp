@@ -1,8 +1,8 @@
-#include "framework/window/camera.h"
+#include "shell/camera.h"
 
 #include <GL/gl.h>
 
-namespace framework {
+namespace shell {
 
 void Camera::KeyDown(int key) {
   switch (key) {
@@ -51,4 +51,4 @@ void Camera::Apply() const {
   glRotatef(-90.0f, 0.0f, 0.0f, 1.0f);
 }
 
-}  // namespace framework
+}  // namespace shell

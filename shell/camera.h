@@ -2,7 +2,7 @@
 // The camera both main windows share: keys set per-tick rates, every tick adds
 // them, and the paint handler applies the view before the scene is drawn.
 
-namespace framework {
+namespace shell {
 
 // Virtual-key codes the handlers receive.
 enum VirtualKey { VK_LEFT = 37, VK_UP = 38, VK_RIGHT = 39, VK_DOWN = 40, VK_I = 73, VK_O = 79 };
@@ -28,4 +28,4 @@ struct Camera {
   void Apply() const;
 };
 
-}  // namespace framework
+}  // namespace shell

@@ -1,4 +1,4 @@
-#include "framework/window/program_exit.h"
+#include "shell/program_exit.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -8,7 +8,7 @@
 
 #include <memory>
 
-namespace framework {
+namespace shell {
 namespace {
 
 TEST(ProgramExitTest, EveryWayOutReleasesOnceAndEndsTheLoop) {
@@ -38,4 +38,4 @@ TEST(ProgramExitTest, AWindowDestroyedWithoutAnExitStillReleases) {
 }
 
 }  // namespace
-}  // namespace framework
+}  // namespace shell

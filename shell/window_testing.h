@@ -14,7 +14,7 @@ class QColor;
 class QRect;
 class QWidget;
 
-namespace framework::testing {
+namespace shell::testing {
 
 // The child called `name`; the test fails when there is none.
 template <class T>
@@ -38,4 +38,4 @@ bool WaitForSignals(QObject& sender, const char* signal, int count);
 // Pixels of `picture` inside `area` within `tolerance` of `colour` in each channel.
 int CountPixels(const QImage& picture, const QRect& area, const QColor& colour, int tolerance = 24);
 
-}  // namespace framework::testing
+}  // namespace shell::testing

@@ -8,7 +8,7 @@
 
 #include <memory>
 
-namespace framework {
+namespace testkit {
 
 struct Rgb {
   int r, g, b;
@@ -35,4 +35,4 @@ class OffscreenGL {
   std::unique_ptr<QOpenGLFramebufferObject> fbo_;
 };
 
-}  // namespace framework
+}  // namespace testkit

@@ -1,11 +1,11 @@
-#include "framework/window/main_form.h"
+#include "shell/main_form.h"
 
 #include <QFont>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QWindow>
 
-namespace framework {
+namespace shell {
 
 MainForm::MainForm(float view_distance, float zoom_step, QWidget* parent)
     : QMainWindow(parent), camera_(view_distance, zoom_step) {
@@ -93,4 +93,4 @@ void UsePixelFonts(QWidget* root) {
   }
 }
 
-}  // namespace framework
+}  // namespace shell

@@ -9,7 +9,7 @@
 
 class QWidget;
 
-namespace framework {
+namespace shell {
 
 class ProgramExit : public QObject {
  public:
@@ -32,4 +32,4 @@ class ProgramExit : public QObject {
   bool done_ = false;
 };
 
-}  // namespace framework
+}  // namespace shell

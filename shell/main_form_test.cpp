@@ -1,4 +1,4 @@
-#include "framework/window/main_form.h"
+#include "shell/main_form.h"
 
 #include <QLabel>
 #include <QMenuBar>
@@ -8,7 +8,7 @@
 
 #include <gtest/gtest.h>
 
-namespace framework {
+namespace shell {
 namespace {
 
 class TestForm : public MainForm {
@@ -61,4 +61,4 @@ TEST(MainFormTest, OnlyAnotherOrdinaryWindowDeactivates) {
 }
 
 }  // namespace
-}  // namespace framework
+}  // namespace shell

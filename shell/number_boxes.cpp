@@ -1,19 +1,19 @@
-#include "framework/window/number_boxes.h"
+#include "shell/number_boxes.h"
 
 #include <QLineEdit>
 
 #include "framework/application.h"
 #include "framework/conversions.h"
 
-namespace framework {
+namespace shell {
 
 std::optional<std::vector<float>> ReadNumbers(std::initializer_list<QLineEdit*> boxes) {
   std::vector<float> values;
   for (QLineEdit* box : boxes) {
     try {
-      values.push_back(StrToFloat(box->text()));
-    } catch (const ConversionError& error) {
-      ShowException(error);
+      values.push_back(framework::StrToFloat(box->text()));
+    } catch (const framework::ConversionError& error) {
+      framework::ShowException(error);
       box->setFocus();
       box->selectAll();
       return std::nullopt;
@@ -22,4 +22,4 @@ std::optional<std::vector<float>> ReadNumbers(std::initializer_list<QLineEdit*> 
   return values;
 }
 
-}  // namespace framework
+}  // namespace shell
