@@ -1,27 +1,19 @@
 #include "gyroscope/scene.h"
 
-#include <GL/gl.h>
-
-#include "scene/scene_gl.h"
-#include "gyroscope/render.h"
+#include "gyroscope/drawing.h"
+#include "gyroscope/parameters.h"
 #include "gyroscope/simulation.h"
-#include "gyroscope/state.h"
+#include "scene/scene_gl.h"
 
 namespace gyroscope {
 
 void InitializeScene() {
-  scene::SetFixedSceneState(ViewportWidth, ViewportHeight);
-  SetUpSimulation();
-  glMaterialf(GL_FRONT, GL_SHININESS, 25.0f);
-  CompileDisplayLists();
+  scene::InitializeScene(Program(), scene::PanelDrawing<Drawing>(), ViewportWidth,
+                         ViewportHeight);
 }
 
 void RunFrame() {
-  if (!pWorld)
-    return;
-  glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-  AdvanceFrame();
-  pWorld->Render();
+  scene::RunFrame(Program(), scene::PanelDrawing<Drawing>());
 }
 
 }  // namespace gyroscope

@@ -1,15 +1,14 @@
 #pragma once
-// The window's entry points into the simulation that need its OpenGL context.
+// The window's entry points into the program's top that need its OpenGL context.
 
 namespace gyroscope {
 
-// With the panel's context current: the fixed GL state, the default conditions, a
-// new world and the display lists the drawing uses.
+// With the panel's context current: the fixed GL state, a world with the default
+// conditions unless there is one already, and the display lists.
 void InitializeScene();
 
 // The panel's paint, after the camera is set: clears the buffers, advances the
-// world to the clock and draws it. Without a world (after ReleaseScene) it does
-// nothing; the window decides whether to paint at all.
+// world to the clock and draws it. Nothing without a world (after ReleaseScene).
 void RunFrame();
 
 }  // namespace gyroscope

@@ -5,7 +5,6 @@
 
 #include "apps/vorlat/form1_testing.h"
 #include "gyroscope/simulation.h"
-#include "gyroscope/state.h"
 
 namespace {
 
@@ -17,7 +16,7 @@ class VorlatCommandsTest : public VorlatWindowTest {
   // The start item's caption, then which of Reset and Condicion are on, and the run.
   std::string State() {
     return Item("Comenzar")->text().toStdString() + (Item("Reset")->isEnabled() ? " R" : " -") +
-           (Item("Condicion")->isEnabled() ? "C" : "-") + (gyroscope::Running ? " run" : "");
+           (Item("Condicion")->isEnabled() ? "C" : "-") + (gyroscope::Program().state.Running ? " run" : "");
   }
 };
 
@@ -40,7 +39,7 @@ TEST_F(VorlatCommandsTest, AccessKeysPickTheMenuCommands) {
   EXPECT_TRUE(QTest::qWaitFor([&] { return Item("About")->text() == "&Desactivar gravedad"; }));
   shell::testing::PressAccessKey(*form, 'R');
   EXPECT_TRUE(QTest::qWaitFor([&] { return Item("Comenzar")->text() == "&Comenzar"; }));
-  EXPECT_FALSE(gyroscope::Running);
+  EXPECT_FALSE(gyroscope::Program().state.Running);
 }
 
 TEST_F(VorlatCommandsTest, AScrollBarTurnsTheDrawnTopAtOnce) {
@@ -61,7 +60,7 @@ TEST_F(VorlatCommandsTest, AScrollBarTurnsTheDrawnTopAtOnce) {
 class VorlatExitTest : public VorlatWindowTest {
  protected:
   void ExitBy(const std::function<void()>& leave) {
-    ExpectExitBy(leave, [] { return gyroscope::pWorld != nullptr; });
+    ExpectExitBy(leave, [] { return gyroscope::Program().World() != nullptr; });
   }
 };
 
