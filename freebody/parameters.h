@@ -2,6 +2,7 @@
 // The block's and the room's fixed dimensions and the constants derived from them.
 
 #include <cstdint>
+#include <utility>
 
 #include "math/math3d.h"
 #include "math/substep_clock.h"
@@ -26,8 +27,7 @@ inline constexpr std::uint32_t MaxStepMicroseconds = 10000;
 inline constexpr float MaxStep = math3d::StepSeconds(MaxStepMicroseconds);
 static_assert(MaxStep == 0.01f);
 
-// The panel's size; the projection is fixed to it.
-inline constexpr int ViewportWidth = 400;
-inline constexpr int ViewportHeight = 400;
+// The panel's size in pixels, width and height; the projection is fixed to it.
+inline constexpr std::pair<int, int> ViewportSize{400, 400};
 
 }  // namespace freebody

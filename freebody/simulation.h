@@ -13,8 +13,7 @@ namespace freebody {
 // World, Reset and SetClock come from SteppedRun.
 class Simulation : public math3d::SteppedRun<State, simulation_world, MaxStepMicroseconds> {
  public:
-  explicit Simulation(math3d::MillisecondClock clock = math3d::SystemMilliseconds)
-      : SteppedRun(std::move(clock)) {}
+  using SteppedRun::SteppedRun;
 
   // One frame without drawing: advances the world to the clock in sub-steps of at
   // most MaxStep and writes the orientations reached back into the state, where

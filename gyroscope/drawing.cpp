@@ -57,7 +57,8 @@ void DrawCross() {
 void DrawTrace(const State& state) {
   glColor3f(0.0f, 1.0f, 0.0f);
   glBegin(GL_POINTS);
-  for (int i = 0; i < TraceLength; ++i) glVertex3f(state.TraceX[i], state.TraceY[i], state.TraceZ[i]);
+  for (int i = 0; i < TraceLength; ++i)
+    glVertex3f(state.TraceX[i], state.TraceY[i], state.TraceZ[i]);
   glEnd();
 }
 

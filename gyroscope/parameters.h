@@ -2,6 +2,7 @@
 // The top's fixed dimensions and the constants derived from them, in SI units.
 
 #include <cstdint>
+#include <utility>
 
 #include "math/math3d.h"
 #include "math/substep_clock.h"
@@ -32,9 +33,8 @@ inline constexpr int TraceLength = 2000;
 // Where the trace starts: twice the axle's length along the initial axle.
 inline constexpr float InitialTipDistance = 0.8f;
 
-// The panel's size; the projection is fixed to it.
-inline constexpr int ViewportWidth = 400;
-inline constexpr int ViewportHeight = 400;
+// The panel's size in pixels, width and height; the projection is fixed to it.
+inline constexpr std::pair<int, int> ViewportSize{400, 400};
 
 inline float HertzToRadiansPerSecond(double hertz) {
   return static_cast<float>(hertz * double(math3d::TwoPi));

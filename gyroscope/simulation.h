@@ -13,8 +13,7 @@ namespace gyroscope {
 // come from SteppedRun.
 class Simulation : public math3d::SteppedRun<State, simulation_world, MaxStepMicroseconds> {
  public:
-  explicit Simulation(math3d::MillisecondClock clock = math3d::SystemMilliseconds)
-      : SteppedRun(std::move(clock)) {}
+  using SteppedRun::SteppedRun;
 
   // One frame without drawing: advances the world to the clock in sub-steps of at
   // most MaxStep, then records the tip into the trace. Nothing without a world.

@@ -41,8 +41,7 @@ struct State {
   math3d::Vector3 InitialOmega = InitialOrientation * InitialBodyOmega;  // space axes
   math3d::Vector3 InitialMomentum = SpaceMomentum(InitialOrientation, InitialBodyOmega);
   math3d::Vector3 InitialCentre = InitialOrientation * math3d::Vector3(0.0f, 0.0f, ArmLength);
-  math3d::Vector3 InitialTip =
-      InitialOrientation * math3d::Vector3(0.0f, 0.0f, InitialTipDistance);
+  math3d::Vector3 InitialTip = InitialOrientation * math3d::Vector3(0.0f, 0.0f, InitialTipDistance);
 
   math3d::Matrix3x3 Orientation = InitialOrientation;  // maps body axes to space axes
   math3d::Vector3 Omega = InitialOmega;                // space axes, rad/s

@@ -16,7 +16,7 @@ template <class State, class WorldType, std::uint32_t MaxStepUs>
 class SteppedRun {
  public:
   // The program's start, without a world; frames read `clock`.
-  explicit SteppedRun(MillisecondClock clock) : frames_(std::move(clock)) {}
+  explicit SteppedRun(MillisecondClock clock = SystemMilliseconds) : frames_(std::move(clock)) {}
   SteppedRun(const SteppedRun&) = delete;
   SteppedRun& operator=(const SteppedRun&) = delete;
 

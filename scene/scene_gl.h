@@ -4,6 +4,7 @@
 // initialisation and paint around a simulation and its drawing. Plain OpenGL, no Qt.
 
 #include <initializer_list>
+#include <utility>
 
 #include "math/math3d.h"
 
@@ -39,21 +40,14 @@ class DisplayLists {
   unsigned base_ = 0;
 };
 
-// The GL objects of the program's one panel for drawings of type Drawing.
-template <class Drawing>
-Drawing& PanelDrawing() {
-  static Drawing drawing;
-  return drawing;
-}
-
 // The panel's initialisation, with its context current: the fixed GL state, a
 // world with the default conditions when there is none yet, and the drawing's GL
 // objects. After Qt re-creates the context it rebuilds the GL objects only: the
 // conditions and the run stay as they are.
 template <class Simulation, class Drawing>
-void InitializeScene(Simulation& simulation, Drawing& drawing, int viewport_width,
-                     int viewport_height) {
-  SetFixedSceneState(viewport_width, viewport_height);
+void InitializeScene(Simulation& simulation, Drawing& drawing,
+                     const std::pair<int, int>& viewport) {
+  SetFixedSceneState(viewport.first, viewport.second);
   if (!simulation.World())
     simulation.SetUpSimulation();
   drawing.Compile();
@@ -69,5 +63,17 @@ void RunFrame(Simulation& simulation, const Drawing& drawing) {
   simulation.AdvanceFrame();
   drawing.Draw(simulation.state);
 }
+
+// The window's two entry points for a program's one simulation, `program()`, with
+// the drawing kept for the panel's context.
+template <auto& program, class Drawing, const std::pair<int, int>& viewport>
+struct Panel {
+  static void Initialize() { InitializeScene(program(), PanelDrawing(), viewport); }
+  static void RunFrame() { scene::RunFrame(program(), PanelDrawing()); }
+  static Drawing& PanelDrawing() {
+    static Drawing drawing;
+    return drawing;
+  }
+};
 
 }  // namespace scene

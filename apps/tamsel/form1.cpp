@@ -16,7 +16,7 @@ shell::Scene BlockScene() {
           [](int phi, int theta, int psi) {
             freebody::SetEulerAngles(freebody::Program(), {phi, theta, psi});
           },
-          QSize(freebody::ViewportWidth, freebody::ViewportHeight)};
+          QSize(freebody::ViewportSize.first, freebody::ViewportSize.second)};
 }
 
 }  // namespace

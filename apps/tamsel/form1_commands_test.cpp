@@ -43,8 +43,10 @@ TEST_F(TamselCommandsTest, MenusFollowStartPauseResetAndTheConditionsPanel) {
   const std::pair<const char*, const char*> steps[] = {
       {"Comenzar", "&Pausa CR--O run"},
       {"Comenzar", "&Comenzar CR--O"},  // a pause leaves the examples and the panel out of reach
-      {"Comenzar", "&Pausa CR--O run"}, {"Reset", "&Comenzar C-EIO"},
-      {"Condicion", "&Comenzar ---I-"}, {"BitBtn1", "&Comenzar CREIO"},
+      {"Comenzar", "&Pausa CR--O run"},
+      {"Reset", "&Comenzar C-EIO"},
+      {"Condicion", "&Comenzar ---I-"},
+      {"BitBtn1", "&Comenzar CREIO"},
       {"About", "&Comenzar CREIO"}};
   EXPECT_EQ(State(), "&Comenzar CREIO");
   for (const auto& [command, state] : steps) {
@@ -69,14 +71,14 @@ TEST_F(TamselCommandsTest, ExamplesSetTheBarsTheLabelsAndTheStartingState) {
     for (const char* name : {"ScrollBar1", "ScrollBar2", "ScrollBar3"})
       shown << QString::number(Control<QScrollBar>(name)->value());
     for (const char* name : {"FiText", "ThetaText", "PsiText"}) shown << Text(name);
-    for (int angle : {example.phi, example.theta, example.psi, example.phi, example.theta,
-                      example.psi})
+    for (int angle :
+         {example.phi, example.theta, example.psi, example.phi, example.theta, example.psi})
       angles << QString::number(angle);
     EXPECT_EQ(shown, angles);
     for (const char* item : {"Rotacion1", "Rotacion2", "Rotacion3"})
       EXPECT_EQ(Item(item)->isChecked(), item == std::string(example.item)) << item;
-    const freebody::Matrix3x3 expected = math3d::EulerOrientation(
-        float(example.phi), float(example.theta), float(example.psi));
+    const freebody::Matrix3x3 expected =
+        math3d::EulerOrientation(float(example.phi), float(example.theta), float(example.psi));
     EXPECT_TRUE(SameOrientation(freebody::Program().state.InitialOrientation, expected));
     EXPECT_TRUE(SameOrientation(freebody::Program().state.BlockOrientation, expected));
     EXPECT_TRUE(SameOrientation(freebody::Program().state.ChosenOrientation, expected));
@@ -115,7 +117,8 @@ TEST_F(TamselCommandsTest, BarsTurnTheBlockAtOnceAndResetWithoutOkTurnsItBack) {
   Control<QScrollBar>("ScrollBar1")->setValue(30);
   Control<QScrollBar>("ScrollBar3")->setValue(45);
   EXPECT_EQ(Text("PsiText"), "45");
-  EXPECT_TRUE(SameOrientation(freebody::Program().state.BlockOrientation, math3d::EulerOrientation(30, 90, 45)));
+  EXPECT_TRUE(SameOrientation(freebody::Program().state.BlockOrientation,
+                              math3d::EulerOrientation(30, 90, 45)));
 
   Item("Reset")->trigger();
   EXPECT_TRUE(SameOrientation(freebody::Program().state.BlockOrientation, freebody::Matrix3x3()));
@@ -143,7 +146,8 @@ TEST_F(TamselCommandsTest, ReleasingAnyKeyStopsEveryMotionButAutoRepeatDoesNot) 
 
 // The other ways out are tested on Vorlat's window; they are the shared window's.
 TEST_F(TamselWindowTest, SalirReleasesTheSceneOnceWhileTicksStillCome) {
-  ExpectExitBy([this] { Item("Salir")->trigger(); }, [] { return freebody::Program().World() != nullptr; });
+  ExpectExitBy([this] { Item("Salir")->trigger(); },
+               [] { return freebody::Program().World() != nullptr; });
 }
 
 }  // namespace

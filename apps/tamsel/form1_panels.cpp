@@ -2,8 +2,8 @@
 #include "apps/tamsel/form1.h"
 
 #include "framework/conversions.h"
-#include "shell/number_boxes.h"
 #include "freebody/commands.h"
+#include "shell/number_boxes.h"
 #include "ui_form1.h"
 
 namespace tamsel {

@@ -62,8 +62,8 @@ TEST_F(TamselWindowTest, TheDrawingFollowsTheWorldWhileRunning) {
   Item("Comenzar")->trigger();
   EXPECT_GT(YellowAround(Drawing(), 0.6, 0.0), 0);
   EXPECT_TRUE(QTest::qWaitFor([&] { return YellowAround(Drawing(), 0.6, 0.0) == 0; }, 30000));
-  EXPECT_FALSE(
-      tamsel_testing::SameOrientation(freebody::Program().state.BlockOrientation, freebody::Program().state.InitialOrientation));
+  EXPECT_FALSE(tamsel_testing::SameOrientation(freebody::Program().state.BlockOrientation,
+                                               freebody::Program().state.InitialOrientation));
 }
 
 }  // namespace

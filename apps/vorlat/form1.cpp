@@ -23,7 +23,7 @@ shell::Scene TopScene() {
           [](int phi, int theta, int psi) {
             gyroscope::SetEulerAngles(gyroscope::Program(), float(phi), float(theta), float(psi));
           },
-          QSize(gyroscope::ViewportWidth, gyroscope::ViewportHeight)};
+          QSize(gyroscope::ViewportSize.first, gyroscope::ViewportSize.second)};
 }
 
 }  // namespace
@@ -62,7 +62,7 @@ void TForm1::AfterTick() {
   Show(ui_->LabelEm, s.MechanicalEnergy, 1);
   // Without spin there is no gyroscopic precession: the last value stays.
   if (s.BodyOmega.GetZ() != 0.0f)
-    Show(ui_->Labelfp, double(Mass) * s.Gravity * ArmLength / (double(InertiaZ) * s.BodyOmega.GetZ()),
-         2);
+    Show(ui_->Labelfp,
+         double(Mass) * s.Gravity * ArmLength / (double(InertiaZ) * s.BodyOmega.GetZ()), 2);
   Show(ui_->Labelfpreal, s.MeasuredPrecession, 2);
 }

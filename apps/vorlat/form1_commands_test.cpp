@@ -16,7 +16,8 @@ class VorlatCommandsTest : public VorlatWindowTest {
   // The start item's caption, then which of Reset and Condicion are on, and the run.
   std::string State() {
     return Item("Comenzar")->text().toStdString() + (Item("Reset")->isEnabled() ? " R" : " -") +
-           (Item("Condicion")->isEnabled() ? "C" : "-") + (gyroscope::Program().state.Running ? " run" : "");
+           (Item("Condicion")->isEnabled() ? "C" : "-") +
+           (gyroscope::Program().state.Running ? " run" : "");
   }
 };
 
@@ -49,8 +50,9 @@ TEST_F(VorlatCommandsTest, AScrollBarTurnsTheDrawnTopAtOnce) {
   const QImage drawing = Drawing();
   const QRect level(Screen(-0.1, 0.315) - QPoint(0, 6), Screen(0.1, 0.315) + QPoint(0, 6));
   EXPECT_GT(CountPixels(drawing, level, QColor(255, 0, 0), 80), 50);
-  EXPECT_EQ(CountPixels(drawing, QRect(Screen(0.25, 0.15), Screen(0.4, -0.15)), QColor(255, 0, 0), 80),
-            0);
+  EXPECT_EQ(
+      CountPixels(drawing, QRect(Screen(0.25, 0.15), Screen(0.4, -0.15)), QColor(255, 0, 0), 80),
+      0);
   Control<QScrollBar>("ScrollBar3")->setValue(45);
   EXPECT_EQ(Text("PsiText"), "45");
 }
@@ -64,8 +66,12 @@ class VorlatExitTest : public VorlatWindowTest {
   }
 };
 
-TEST_F(VorlatExitTest, Salir) { ExitBy([this] { Item("Salir")->trigger(); }); }
-TEST_F(VorlatExitTest, CloseButton) { ExitBy([this] { form->close(); }); }
+TEST_F(VorlatExitTest, Salir) {
+  ExitBy([this] { Item("Salir")->trigger(); });
+}
+TEST_F(VorlatExitTest, CloseButton) {
+  ExitBy([this] { form->close(); });
+}
 TEST_F(VorlatExitTest, ExitAndThenDeactivation) {
   ExitBy([this] {
     Item("Salir")->trigger();

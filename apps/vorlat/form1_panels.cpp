@@ -2,8 +2,8 @@
 #include "apps/vorlat/form1.h"
 
 #include "framework/conversions.h"
-#include "shell/number_boxes.h"
 #include "gyroscope/commands.h"
+#include "shell/number_boxes.h"
 #include "ui_form1.h"
 
 void TForm1::CondicionClick() {
@@ -23,8 +23,8 @@ void TForm1::BitBtn1Click() {
     return;  // the panel stays open with the text as typed
   ui_->Panel2->hide();
   EnableRunCommands(true);
-  gyroscope::ApplyInitialConditions(gyroscope::Program(), (*values)[0], (*values)[1],
-                                    (*values)[2], (*values)[3]);
+  gyroscope::ApplyInitialConditions(gyroscope::Program(), (*values)[0], (*values)[1], (*values)[2],
+                                    (*values)[3]);
 }
 
 void TForm1::EnableRunCommands(bool enabled) {

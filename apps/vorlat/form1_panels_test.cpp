@@ -42,7 +42,8 @@ TEST_F(VorlatPanelsTest, ConditionsRoundTrip) {
   EXPECT_EQ(RunCommands(), 1);
   EXPECT_FLOAT_EQ(gyroscope::Program().state.InitialBodyOmega.GetX(), 1.234f * math3d::TwoPi);
   EXPECT_FLOAT_EQ(gyroscope::Program().state.GravitySetting, 9.8f);
-  EXPECT_EQ(gyroscope::Program().state.Gravity, 0.0f);  // takes effect when gravity is next switched on
+  EXPECT_EQ(gyroscope::Program().state.Gravity,
+            0.0f);  // takes effect when gravity is next switched on
   ASSERT_TRUE(WaitForTicks(1));
   EXPECT_EQ(Text("LabelfxPrima"), "1,2");
   EXPECT_EQ(Text("LabelRadio"), "0,125");

@@ -25,10 +25,10 @@ TEST_F(VorlatWindowTest, EveryTextFitsItsBoxInsideTheWindow) {
 
 TEST_F(VorlatWindowTest, StartUpReadoutsShowTheDefaultTop) {
   const std::pair<const char*, const char*> readouts[] = {
-      {"LabelMasa", "2.0"},     {"LabelLargo", "0.30"}, {"LabelRadio", "0.125"},
+      {"LabelMasa", "2.0"},      {"LabelLargo", "0.30"},   {"LabelRadio", "0.125"},
       {"LabelEspesor", "0.015"}, {"LabelDensidad", "2.7"}, {"Labelgravedad", "0.0"},
-      {"LabelfzPrima", "10.0"}, {"Labelfy", "10.0"},  // the axle lies along +y
-      {"LabelEc", "30.7"},      {"LabelEp", "0.0"},     {"Labelfp", "0.00"}};
+      {"LabelfzPrima", "10.0"},  {"Labelfy", "10.0"},  // the axle lies along +y
+      {"LabelEc", "30.7"},       {"LabelEp", "0.0"},       {"Labelfp", "0.00"}};
   for (const auto& [label, text] : readouts) EXPECT_EQ(Text(label), text) << label;
 }
 
