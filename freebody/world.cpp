@@ -34,8 +34,7 @@ void simulation_world::ResetBodies() {
 void simulation_world::Simulate(float dt) {
   if (dt <= 0.0f)
     return;
-  // Paused, no step at all: an h = 0 step would still repair the orientations and
-  // move their last bits, and the hashed paused runs hold them still.
+  // Paused, no step: an h = 0 step re-repairs the orientations and moves their last bits.
   if (state_.Running)
     Integrate(dt);
   std::swap(SourceIndex, TargetIndex);

@@ -58,8 +58,7 @@ void simulation_world::Simulate(float DeltaTime) {
 
 void simulation_world::Integrate(float DeltaTime) {
   State& s = state_;
-  // Paused, the step still runs with h = 0: the angular velocity it fills is the
-  // one the first running step turns by, and the hashed runs depend on that.
+  // Paused, still a step with h = 0: it fills the velocity the first running step turns by.
   const float h = s.Running ? DeltaTime : 0.0f;
   BodyConfiguration& source = Body.Configurations[SourceIndex];
   BodyConfiguration& target = Body.Configurations[TargetIndex];

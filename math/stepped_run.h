@@ -1,7 +1,7 @@
 #pragma once
 // What every simulation's run holds the same way: its State, the world built on
 // that state, and the frame clock that advances the world in sub-steps of at
-// most MaxStepUs microseconds. World(State&) loads the world from the state,
+// most MaxStepUs microseconds. WorldType(State&) loads the world from the state,
 // ResetBodies() loads it again, Simulate(h) advances it by one sub-step.
 
 #include <cstdint>
