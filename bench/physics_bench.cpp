@@ -5,84 +5,77 @@
 #include <cstdint>
 
 #include "freebody/commands.h"
-#include "freebody/step.h"
-#include "freebody/world.h"
-#include "gyroscope/conditions.h"
-#include "gyroscope/parameters.h"
-#include "gyroscope/simulation.h"
-#include "gyroscope/state.h"
+#include "gyroscope/commands.h"
 
 namespace {
 
-std::uint32_t GyroscopeClockMs = 0;
-
 // The default top, running with gravity on, on a clock the benchmark moves.
-void StartGyroscope() {
-  GyroscopeClockMs = 0;
-  gyroscope::SetClock([] { return GyroscopeClockMs; });
-  gyroscope::SetUpSimulation();
-  gyroscope::SwitchGravity(true);
-  gyroscope::Running = true;
-  gyroscope::AdvanceFrame();  // starts the clock
-}
+struct RunningTop {
+  RunningTop() {
+    top.SetUpSimulation();
+    gyroscope::SwitchGravity(top, true);
+    gyroscope::Start(top);
+    top.AdvanceFrame();  // starts the clock
+  }
+  std::uint32_t now_ms = 0;
+  gyroscope::Simulation top{[this] { return now_ms; }};
+};
 
 void BM_GyroscopeSubstep(benchmark::State& state) {
-  StartGyroscope();
+  RunningTop running;
+  // A world of its own on the running top's state, stepped by hand.
+  gyroscope::simulation_world world(running.top.state);
   for (auto _ : state) {
-    gyroscope::pWorld->Simulate(gyroscope::MaxStep);
-    benchmark::DoNotOptimize(gyroscope::TipAzimuth);
+    world.Simulate(gyroscope::MaxStep);
+    benchmark::DoNotOptimize(running.top.state.TipAzimuth);
   }
-  gyroscope::ReleaseScene();
 }
 BENCHMARK(BM_GyroscopeSubstep);
 
 // One frame that catches up a whole simulated second: 10 000 sub-steps.
 void BM_GyroscopeSecond(benchmark::State& state) {
-  StartGyroscope();
+  RunningTop running;
   for (auto _ : state) {
-    GyroscopeClockMs += 1000;
-    gyroscope::AdvanceFrame();
-    benchmark::DoNotOptimize(gyroscope::TipAzimuth);
+    running.now_ms += 1000;
+    running.top.AdvanceFrame();
+    benchmark::DoNotOptimize(running.top.state.TipAzimuth);
   }
-  gyroscope::ReleaseScene();
 }
 BENCHMARK(BM_GyroscopeSecond)->Unit(benchmark::kMillisecond);
 
-std::uint32_t FreeBodyClockMs = 0;
-
 // Example 2, the block tumbling about its intermediate axis, on a clock the
 // benchmark moves.
-void StartFreeBody() {
-  FreeBodyClockMs = 0;
-  freebody::RestoreStartUpState();
-  freebody::SetClock([] { return FreeBodyClockMs; });
-  freebody::SetUpSimulation();
-  freebody::ApplyExample(2);
-  freebody::Start();
-  freebody::AdvanceFrame();  // starts the clock
-}
+struct TumblingBlock {
+  TumblingBlock() {
+    block.SetUpSimulation();
+    freebody::ApplyExample(block, 2);
+    freebody::Start(block);
+    block.AdvanceFrame();  // starts the clock
+  }
+  std::uint32_t now_ms = 0;
+  freebody::Simulation block{[this] { return now_ms; }};
+};
 
 void BM_FreeBodySubstep(benchmark::State& state) {
-  StartFreeBody();
+  TumblingBlock tumbling;
+  freebody::simulation_world world(tumbling.block.state);
   for (auto _ : state) {
-    freebody::pWorld->Simulate(0.001f);  // one 1 ms frame of the window
-    benchmark::DoNotOptimize(freebody::pWorld->SourceIndex);
+    world.Simulate(0.001f);  // one 1 ms frame of the window
+    benchmark::DoNotOptimize(world.SourceIndex);
   }
-  freebody::ReleaseScene();
 }
 BENCHMARK(BM_FreeBodySubstep);
 
 // One simulated second in 1 ms frames, as the window's timer paces them.
 void BM_FreeBodySecond(benchmark::State& state) {
-  StartFreeBody();
+  TumblingBlock tumbling;
   for (auto _ : state) {
     for (int frame = 0; frame < 1000; ++frame) {
-      ++FreeBodyClockMs;
-      freebody::AdvanceFrame();
+      ++tumbling.now_ms;
+      tumbling.block.AdvanceFrame();
     }
-    benchmark::DoNotOptimize(freebody::pWorld->SourceIndex);
+    benchmark::DoNotOptimize(tumbling.block.state.BlockOrientation);
   }
-  freebody::ReleaseScene();
 }
 BENCHMARK(BM_FreeBodySecond)->Unit(benchmark::kMicrosecond);
 

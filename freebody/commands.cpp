@@ -19,54 +19,50 @@ constexpr Example Examples[] = {
 };
 
 Matrix3x3 Orientation(const EulerAngles& angles) {
-  return EulerOrientation(float(angles.phi), float(angles.theta), float(angles.psi));
+  return math3d::EulerOrientation(float(angles.phi), float(angles.theta), float(angles.psi));
 }
 
 }  // namespace
 
-void RestoreStartUpState() {
-  BlockOrientation = FrameOrientation = InitialOrientation = ChosenOrientation = Matrix3x3();
-  InitialMomentum = StartMomentum;
-  Running = ShowAxes = RotatingView = false;
+void Start(Simulation& block) {
+  block.state.Running = true;
+  block.ResetWorld();
 }
 
-void Start() {
-  Running = true;
-  ResetWorld();
+void Pause(Simulation& block) {
+  block.state.Running = false;
+  block.ResetWorld();
 }
 
-void Pause() {
-  Running = false;
-  ResetWorld();
+void ResetSimulation(Simulation& block) {
+  State& state = block.state;
+  state.Running = false;
+  state.BlockOrientation = state.InitialOrientation;
+  state.FrameOrientation = Matrix3x3();
+  block.ResetWorld();
 }
 
-void ResetSimulation() {
-  Running = false;
-  BlockOrientation = InitialOrientation;
-  FrameOrientation = Matrix3x3();
-  ResetWorld();
-}
-
-EulerAngles ApplyExample(int example) {
+EulerAngles ApplyExample(Simulation& block, int example) {
   RB_CHECK(example >= 1 && example <= 3, "Physics");
   const Example& chosen = Examples[example - 1];
+  State& state = block.state;
   if (chosen.setsMomentum)
-    InitialMomentum = Vector3(0.0f, 0.0f, 0.5f);
-  ChosenOrientation = Orientation(chosen.angles);
-  BlockOrientation = InitialOrientation = ChosenOrientation;
-  ResetWorld();
+    state.InitialMomentum = Vector3(0.0f, 0.0f, 0.5f);
+  state.ChosenOrientation = Orientation(chosen.angles);
+  state.BlockOrientation = state.InitialOrientation = state.ChosenOrientation;
+  block.ResetWorld();
   return chosen.angles;
 }
 
-void SetEulerAngles(const EulerAngles& angles) {
-  ChosenOrientation = Orientation(angles);
-  BlockOrientation = ChosenOrientation;
-  ResetWorld();
+void SetEulerAngles(Simulation& block, const EulerAngles& angles) {
+  block.state.ChosenOrientation = Orientation(angles);
+  block.state.BlockOrientation = block.state.ChosenOrientation;
+  block.ResetWorld();
 }
 
-void AcceptInitialConditions(const Vector3& momentum) {
-  InitialOrientation = ChosenOrientation;
-  InitialMomentum = momentum;
+void AcceptInitialConditions(Simulation& block, const Vector3& momentum) {
+  block.state.InitialOrientation = block.state.ChosenOrientation;
+  block.state.InitialMomentum = momentum;
 }
 
 }  // namespace freebody

@@ -2,7 +2,7 @@
 // What the window's commands do to the simulation; the window adds its captions
 // and menu states, the trace tool repeats the same calls.
 
-#include "freebody/world.h"
+#include "freebody/simulation.h"
 
 namespace freebody {
 
@@ -11,26 +11,19 @@ struct EulerAngles {
   int phi = 0, theta = 0, psi = 0;
 };
 
-// Orientation last computed from the scroll bars or an example; Ok makes it the
-// initial one.
-inline Matrix3x3 ChosenOrientation;
-
-// The shared state as the program starts, before any command; leaves the world.
-void RestoreStartUpState();
-
 // Start (or resume) with InitialMomentum from the orientation on show.
-void Start();
+void Start(Simulation& block);
 // Stop where the block stands.
-void Pause();
+void Pause(Simulation& block);
 // Stop and go back to the initial orientation, the room to the ground position.
-void ResetSimulation();
+void ResetSimulation(Simulation& block);
 
 // Examples 1 to 3 start about the axis of least, intermediate and greatest moment
 // of inertia. Returns the angles the scroll bars must show.
-EulerAngles ApplyExample(int example);
+EulerAngles ApplyExample(Simulation& block, int example);
 // A scroll bar moved: the block, at rest, shows the new orientation at once.
-void SetEulerAngles(const EulerAngles& angles);
+void SetEulerAngles(Simulation& block, const EulerAngles& angles);
 // Ok on the initial-conditions panel; the momentum takes effect at the next start.
-void AcceptInitialConditions(const Vector3& momentum);
+void AcceptInitialConditions(Simulation& block, const Vector3& momentum);
 
 }  // namespace freebody

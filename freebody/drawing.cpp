@@ -2,20 +2,19 @@
 
 #include <GL/gl.h>
 
-#include "scene/scene_gl.h"
-#include "freebody/step.h"
-#include "freebody/world.h"
+#include "freebody/parameters.h"
 
 namespace freebody {
 namespace {
+
+enum Part { Block, Axes };
 
 void Quad(GLfloat nx, GLfloat ny, GLfloat nz, const GLfloat (&corners)[4][3]) {
   glNormal3f(nx, ny, nz);
   for (const auto& corner : corners) glVertex3fv(corner);
 }
 
-void CompileBlockList() {
-  glNewList(BlockList, GL_COMPILE);
+void DrawBlock() {
   glColor3f(0.9f, 0.9f, 0.0f);
   glBegin(GL_QUADS);
   // Counter-clockwise seen from outside.
@@ -26,13 +25,11 @@ void CompileBlockList() {
   Quad(0, 0, -1, {{-dX, -dY, -dZ}, {-dX, dY, -dZ}, {dX, dY, -dZ}, {dX, -dY, -dZ}});
   Quad(0, 0, 1, {{dX, dY, dZ}, {-dX, dY, dZ}, {-dX, -dY, dZ}, {dX, -dY, dZ}});
   glEnd();
-  glEndList();
 }
 
-void CompileAxesList() {
+void DrawAxes() {
   // Longer than the block's largest half-extent, so all three stick out.
   constexpr GLfloat a = WorldSize * (1.0f / 3.0f);
-  glNewList(AxesList, GL_COMPILE);
   glColor3f(1.0f, 1.0f, 1.0f);
   glBegin(GL_LINES);
   glVertex3f(-a, 0, 0);
@@ -42,59 +39,25 @@ void CompileAxesList() {
   glVertex3f(0, 0, -a);
   glVertex3f(0, 0, a);
   glEnd();
-  glEndList();
-}
-
-void MultiplyPlacement(const Matrix3x3& orientation, const Vector3& position) {
-  GLfloat placement[16];
-  math3d::ToOpenGLMatrix(orientation, position, placement);
-  glMultMatrixf(placement);
 }
 
 }  // namespace
 
-void InitializeScene() {
-  scene::SetFixedSceneState(ViewportWidth, ViewportHeight);
-  SetUpSimulation();
-  glMaterialf(GL_FRONT, GL_SHININESS, 25);
-  CompileBlockList();
-  CompileAxesList();
+void Drawing::Compile() {
+  lists_.Compile({DrawBlock, DrawAxes});
 }
 
-void RunFrame() {
-  if (!pWorld)
-    return;
-  glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-  AdvanceFrame();
-  pWorld->Render();
-}
-
-void simulation_world::Render() {
-  const BodyConfiguration& block = Source(BlockBody);
-  const BodyConfiguration& frame = Source(FrameBody);
+void Drawing::Draw(const State& state) const {
   // The block as seen from the observer frame; the room turns with the frame only.
-  const Matrix3x3 drawn = frame.Orientation * block.Orientation;
-
+  const Matrix3x3 drawn = state.FrameOrientation * state.BlockOrientation;
   glEnable(GL_LIGHTING);
   glDisable(GL_CULL_FACE);
-  glPushMatrix();
-  MultiplyPlacement(drawn, block.Position);
-  glCallList(BlockList);
-  glPopMatrix();
-
-  WriteBackOrientations();
+  lists_.CallTurned(Block, drawn);
   glDisable(GL_LIGHTING);
-
-  if (ShowAxes) {
-    glPushMatrix();
-    MultiplyPlacement(drawn, block.Position);
-    glCallList(AxesList);
-    glPopMatrix();
-  }
-
-  glPushMatrix();
+  if (state.ShowAxes)
+    lists_.CallTurned(Axes, drawn);
+  scene::PushTurned(state.FrameOrientation);
   glColor3f(1, 1, 1);
-  MultiplyPlacement(frame.Orientation, frame.Position);
   scene::DrawRoom(WorldSize / 2);
   glPopMatrix();
 }

@@ -1,22 +1,21 @@
 #pragma once
-// The block world's OpenGL side: fixed state, display lists and the frame the
-// panel's paint runs. Every call needs the panel's context current.
+// The block's drawing: the block and its axes as display lists in body
+// coordinates, seen from the observer frame, and the room turning with the frame.
 
-#include <GL/gl.h>
+#include "freebody/state.h"
+#include "scene/scene_gl.h"
 
 namespace freebody {
 
-inline constexpr GLuint BlockList = 1;
-inline constexpr GLuint AxesList = 2;
+class Drawing {
+ public:
+  // With a context current: the display lists, again for every new context.
+  void Compile();
+  // The block in BlockOrientation seen from FrameOrientation, its axes as ShowAxes says.
+  void Draw(const State& state) const;
 
-// The panel's size; the projection is fixed to it.
-inline unsigned ViewportWidth = 400;
-inline unsigned ViewportHeight = 400;
-
-// Fixed GL state, the world with the bodies reset, and the display lists.
-void InitializeScene();
-// Clears, advances the world to the clock and draws it, after the camera is set.
-// Does nothing once the scene is released.
-void RunFrame();
+ private:
+  scene::DisplayLists lists_;
+};
 
 }  // namespace freebody

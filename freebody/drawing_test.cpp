@@ -2,98 +2,49 @@
 
 #include <gtest/gtest.h>
 
-#include "testing/offscreen_gl.h"
-#include "freebody/test_fixture.h"
+#include <algorithm>
+
+#include "freebody/commands.h"
+#include "scene/scene_testing.h"
 
 namespace freebody {
 namespace {
 
-constexpr int kCentre = 200;  // of the 400 x 400 panel
+using testkit::CountPixels;
+using BlockDrawingTest = scene::SceneTest<Simulation, Drawing, 10.0>;
 
-bool IsYellow(testkit::Rgb c) { return c.r > 200 && c.g > 200 && c.b < 50; }
-bool IsWhite(testkit::Rgb c) { return c.r > 200 && c.g > 200 && c.b > 200; }
-bool IsGrey(testkit::Rgb c) { return c.r == c.g && c.g == c.b && c.r > 100 && c.r < 160; }
+const QColor Yellow(230, 230, 0), White(255, 255, 255), Grey(128, 128, 128);
 
-class DrawingTest : public FreeBodyTest {
- protected:
-  void SetUp() override {
-    ASSERT_TRUE(gl_.IsValid());
-    FreeBodyTest::SetUp();
-    InitializeScene();
-  }
-
-  // The window's paint: its camera, then the frame.
-  void Paint(float pitch = 0) {
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-    glTranslatef(0, 0, -10);
-    glRotatef(pitch, 1, 0, 0);  // no yaw
-    glRotatef(-90, 1, 0, 0);
-    glRotatef(-90, 0, 0, 1);
-    RunFrame();
-  }
-
-  bool YellowAt(int dx, int dy) { return IsYellow(gl_.Pixel(kCentre + dx, kCentre + dy)); }
-
-  // Pixels of columns [x0, x1] with white in one of rows y - 1 .. y + 1.
-  int WhiteAlongRow(int y, int x0, int x1) {
-    int count = 0;
-    for (int x = x0; x <= x1; ++x)
-      if (IsWhite(gl_.Pixel(x, y - 1)) || IsWhite(gl_.Pixel(x, y)) || IsWhite(gl_.Pixel(x, y + 1)))
-        ++count;
-    return count;
-  }
-
-  testkit::OffscreenGL gl_{400, 400};
-};
-
-// The front face, 1.6 x 3.6 at 9.8 from the eye, covers about 79 x 177 pixels;
-// turned by the bars it lies across the screen.
-TEST_F(DrawingTest, BlockStandsUprightFacingTheViewerUntilTurned) {
-  Paint();
-  EXPECT_TRUE(YellowAt(0, 0) && YellowAt(35, 0) && YellowAt(-35, 0));
-  EXPECT_TRUE(YellowAt(0, 85) && YellowAt(0, -85));
-  EXPECT_FALSE(YellowAt(45, 0) || YellowAt(-45, 0) || YellowAt(0, 95) || YellowAt(0, -95));
-  SetEulerAngles({0, 90, 0});  // long axis along world -y
-  Paint();
-  EXPECT_TRUE(YellowAt(85, 0) && YellowAt(-85, 0));
-  EXPECT_FALSE(YellowAt(0, 45) || YellowAt(0, -45));
-}
-
-TEST_F(DrawingTest, AxesStickOutOfTheBlockWhenShown) {
-  // Body y runs across the screen: from the block's edge (39 px) to 2.667 (129 px).
-  Paint();
-  EXPECT_EQ(WhiteAlongRow(kCentre, kCentre + 50, kCentre + 120), 0);
-  ShowAxes = true;
-  Paint();
-  EXPECT_GE(WhiteAlongRow(kCentre, kCentre + 50, kCentre + 120), 65);
-  EXPECT_GE(WhiteAlongRow(kCentre, kCentre - 120, kCentre - 50), 65);
-  EXPECT_TRUE(YellowAt(20, 20));  // lines, not a white block
-}
-
-TEST_F(DrawingTest, RoomHasTopEdgesAboveAndTheFloorBelow) {
-  Paint();
-  // The far top edge, 14 from the eye at height 4, passes about 138 px up.
-  EXPECT_GE(WhiteAlongRow(kCentre + 138, kCentre - 20, kCentre + 20), 35);
-  // The far floor edge is as far down; the floor fills what lies below it.
-  EXPECT_TRUE(IsGrey(gl_.Pixel(kCentre - 100, 30)));
-  EXPECT_FALSE(IsGrey(gl_.Pixel(kCentre - 100, 100)));
-  // Looking down from above shows much more of it.
-  Paint(30);
-  EXPECT_TRUE(IsGrey(gl_.Pixel(kCentre - 100, 100)));
-  EXPECT_GT(gl_.Count({128, 128, 128}, 2), 40000);
-}
-
-// A quarter turn at 0.957 rad/s would show the block's thin side from the ground.
-TEST_F(DrawingTest, RotatingViewKeepsTheBlockFacingTheViewer) {
-  Start();
-  RotatingView = true;
-  Paint();
-  now_ms_ += 1641;
-  Paint();
-  EXPECT_TRUE(YellowAt(35, 0) && YellowAt(-35, 0));
-  EXPECT_FALSE(IsIdentity(FrameOrientation));  // the room turned instead
-  EXPECT_FALSE(IsIdentity(BlockOrientation));
+// Upright, 1.6 wide and 3.6 tall, facing the viewer until the bars lay it along y;
+// its axes stick out when shown; the room's floor lies below the far top edge.
+TEST_F(BlockDrawingTest, BlockAxesRoomAndRotatingViewFollowTheState) {
+  QImage picture = Paint();
+  const auto yellow = [&](double y, double z) {
+    return CountPixels(picture, Yellow, 60, Around(y, z, 4));
+  };
+  EXPECT_GT(std::min(yellow(0.6, 0), yellow(0, 1.6)), 40);
+  EXPECT_EQ(yellow(1.0, 0) + yellow(0, 2.1), 0);
+  EXPECT_EQ(CountPixels(picture, White, 40, Around(0, 2.3, 4)), 0);
+  // The far top edge and the far floor edge, 14 from the eye, 4 above and below.
+  const int far_edge = Screen(0.0, 4.0 * 10.0 / 14.0).y();
+  EXPECT_GT(CountPixels(picture, White, 40, QRect(180, far_edge - 1, 40, 3)), 35);
+  EXPECT_GT(CountPixels(picture, Grey, 6, QRect(0, 404 - far_edge, 400, 400)), 20 * (far_edge - 4));
+  s.ShowAxes = true;
+  SetEulerAngles(run, {0, 90, 0});  // the long axis along -y, body y up
+  picture = Paint();
+  EXPECT_GT(std::min(yellow(1.6, 0), yellow(-1.6, 0)), 40);
+  EXPECT_EQ(yellow(0, 1.0), 0);
+  EXPECT_GT(CountPixels(picture, White, 40, Around(0, 1.5, 4)), 3);
+  // A quarter turn at the start-up rate would show the block's thin side; the
+  // rotating view turns the room instead.
+  SetEulerAngles(run, {0, 0, 0});
+  Start(run);
+  s.RotatingView = true;
+  now_ms += 1641;
+  picture = Paint();
+  EXPECT_GT(std::min(yellow(0.6, 0), yellow(-0.6, 0)), 40);
+  EXPECT_LT(s.BlockOrientation(0, 0), 0.5f);  // the block did turn, and the room with it
+  EXPECT_LT(s.FrameOrientation(0, 0), 0.5f);
 }
 
 }  // namespace

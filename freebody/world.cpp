@@ -1,5 +1,7 @@
 #include "freebody/world.h"
 
+#include <utility>
+
 namespace freebody {
 
 Matrix3x3 InverseBodyInertia() {
@@ -10,54 +12,58 @@ Matrix3x3 InverseBodyInertia() {
   return inverse;
 }
 
-simulation_world::simulation_world(float sizeX, float sizeY, float sizeZ) {
+simulation_world::simulation_world(const State& state) : state_(state) {
   ResetBodies();
-  aWalls[0] = {Vector3(0, -1, 0), sizeY / 2};
-  aWalls[1] = {Vector3(0, 1, 0), sizeY / 2};
-  aWalls[2] = {Vector3(-1, 0, 0), sizeX / 2};
-  aWalls[3] = {Vector3(1, 0, 0), sizeX / 2};
-  aWalls[4] = {Vector3(0, 0, -1), sizeZ / 2};
-  aWalls[5] = {Vector3(0, 0, 1), sizeZ / 2};
 }
 
 void simulation_world::ResetBodies() {
   // Stopped or paused, the block holds still: the momentum only comes with a start.
-  const Vector3 momentum = Running ? InitialMomentum : Vector3();
+  const Vector3 momentum = state_.Running ? state_.InitialMomentum : Vector3();
   for (BodyConfiguration& block : aBodies[BlockBody].aConfigurations) {
-    block.Orientation = BlockOrientation;
+    block.Orientation = state_.BlockOrientation;
     block.AngularVelocity = Vector3();
     block.AngularMomentum = momentum;
   }
   for (BodyConfiguration& frame : aBodies[FrameBody].aConfigurations) {
-    frame.Orientation = FrameOrientation;
+    frame.Orientation = state_.FrameOrientation;
     frame.AngularVelocity = Vector3();
   }
-  for (RigidBody& body : aBodies) {
-    body.OneOverMass = 1.0f / Mass;
-    body.InverseBodyInertiaTensor = InverseBodyInertia();
-  }
+  for (RigidBody& body : aBodies) body.InverseBodyInertiaTensor = InverseBodyInertia();
 }
 
-void simulation_world::WriteBackOrientations() const {
-  BlockOrientation = Source(BlockBody).Orientation;
-  FrameOrientation = Source(FrameBody).Orientation;
+void simulation_world::Simulate(float dt) {
+  if (dt <= 0.0f)
+    return;
+  // Paused, no step: an h = 0 step re-repairs the orientations and moves their last bits.
+  if (state_.Running)
+    Integrate(dt);
+  std::swap(SourceIndex, TargetIndex);
 }
 
-Matrix3x3 EulerOrientation(float phi, float theta, float psi) {
-  return math3d::RotationZ(phi) * math3d::RotationX(theta) * math3d::RotationZ(psi);
-}
+void simulation_world::Integrate(float h) {
+  RigidBody& block = aBodies[BlockBody];
+  BodyConfiguration& blockSource = block.aConfigurations[SourceIndex];
+  BodyConfiguration& blockTarget = block.aConfigurations[TargetIndex];
+  const BodyConfiguration& frameSource = aBodies[FrameBody].aConfigurations[SourceIndex];
+  BodyConfiguration& frameTarget = aBodies[FrameBody].aConfigurations[TargetIndex];
 
-void SetUpSimulation() {
-  pWorld = std::make_unique<simulation_world>(WorldSize, WorldSize, WorldSize);
-}
+  // Explicit first-order turn with the source angular velocities.
+  const Matrix3x3 blockSkew(blockSource.AngularVelocity, math3d::SkewSymmetric);
+  const Matrix3x3 frameSkew(frameSource.AngularVelocity, math3d::SkewSymmetric);
+  blockTarget.Orientation = blockSource.Orientation + (h * blockSkew) * blockSource.Orientation;
+  frameTarget.Orientation = frameSource.Orientation + (h * frameSkew) * frameSource.Orientation;
+  math3d::Orthonormalize(blockTarget.Orientation);
+  math3d::Orthonormalize(frameTarget.Orientation);
 
-void ReleaseScene() {
-  pWorld.reset();
-}
+  // Torque-free: the momentum stays put in world axes, the velocity follows the turn.
+  blockTarget.InverseWorldInertiaTensor = blockTarget.Orientation * block.InverseBodyInertiaTensor *
+                                          math3d::Transpose(blockTarget.Orientation);
+  blockTarget.AngularVelocity = blockTarget.InverseWorldInertiaTensor * blockTarget.AngularMomentum;
 
-void ResetWorld() {
-  if (pWorld)
-    pWorld->ResetBodies();
+  // The rotating frame cancels the block's turn about the vertical.
+  frameTarget.AngularVelocity = state_.Running && state_.RotatingView
+                                    ? Vector3(0, 0, -blockTarget.AngularVelocity.GetZ())
+                                    : Vector3();
 }
 
 }  // namespace freebody

@@ -3,7 +3,6 @@
 #include <cmath>
 
 #include "gyroscope/parameters.h"
-#include "gyroscope/state.h"
 
 namespace gyroscope {
 
@@ -26,11 +25,12 @@ float PrecessionRate(float azimuth, float previous_azimuth, float h) {
   return change * math3d::Pi / (h * 180.0f);
 }
 
-void ComputeEnergies() {
-  const float wx = BodyOmega.GetX(), wy = BodyOmega.GetY(), wz = BodyOmega.GetZ();
-  KineticEnergy = 0.5f * (InertiaX * wx * wx + InertiaY * wy * wy + InertiaZ * wz * wz);
-  PotentialEnergy = Mass * Gravity * Centre.GetZ();
-  MechanicalEnergy = KineticEnergy + PotentialEnergy;
+void ComputeEnergies(State& state) {
+  const math3d::Vector3& w = state.BodyOmega;
+  const float wx = w.GetX(), wy = w.GetY(), wz = w.GetZ();
+  state.KineticEnergy = 0.5f * (InertiaX * wx * wx + InertiaY * wy * wy + InertiaZ * wz * wz);
+  state.PotentialEnergy = Mass * state.Gravity * state.Centre.GetZ();
+  state.MechanicalEnergy = state.KineticEnergy + state.PotentialEnergy;
 }
 
 }  // namespace gyroscope

@@ -2,6 +2,8 @@
 // Quantities derived from the top's state after every step: the azimuth of the
 // axle's end, the precession rate measured from it, and the energies.
 
+#include "gyroscope/state.h"
+
 namespace gyroscope {
 
 // Azimuth in degrees, in [0, 360), of the point (x, y) seen from above, counted
@@ -14,6 +16,6 @@ float Azimuth(float x, float y, float previous);
 float PrecessionRate(float azimuth, float previous_azimuth, float h);
 
 // KineticEnergy, PotentialEnergy and MechanicalEnergy from BodyOmega, Centre and Gravity.
-void ComputeEnergies();
+void ComputeEnergies(State& state);
 
 }  // namespace gyroscope

@@ -2,8 +2,10 @@
 // The top's fixed dimensions and the constants derived from them, in SI units.
 
 #include <cstdint>
+#include <utility>
 
 #include "math/math3d.h"
+#include "math/substep_clock.h"
 
 namespace gyroscope {
 
@@ -24,8 +26,18 @@ inline constexpr float InertiaZ = Mass * DiscRadius * DiscRadius / 2.0f;
 
 // Longest sub-step, 0.1 ms; the catch-up loop counts it in whole microseconds.
 inline constexpr std::uint32_t MaxStepMicroseconds = 100;
-inline constexpr float MaxStep = 0.0001f;
+inline constexpr float MaxStep = math3d::StepSeconds(MaxStepMicroseconds);
+static_assert(MaxStep == 0.0001f);
 
 inline constexpr int TraceLength = 2000;
+// Where the trace starts: twice the axle's length along the initial axle.
+inline constexpr float InitialTipDistance = 0.8f;
+
+// The panel's size in pixels, width and height; the projection is fixed to it.
+inline constexpr std::pair<int, int> ViewportSize{400, 400};
+
+inline float HertzToRadiansPerSecond(double hertz) {
+  return static_cast<float>(hertz * double(math3d::TwoPi));
+}
 
 }  // namespace gyroscope

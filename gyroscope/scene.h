@@ -1,15 +1,18 @@
 #pragma once
-// The window's entry points into the simulation that need its OpenGL context.
+// The window's entry points into the program's top that need its OpenGL context:
+// InitializeScene() with the panel's context current (the fixed GL state, a world
+// with the default conditions unless there is one already, the display lists), and
+// RunFrame() for the panel's paint after the camera is set (clears, advances the
+// world to the clock and draws it; nothing without a world, after ReleaseScene).
+
+#include "gyroscope/drawing.h"
+#include "gyroscope/parameters.h"
+#include "gyroscope/simulation.h"
+#include "scene/scene_gl.h"
 
 namespace gyroscope {
 
-// With the panel's context current: the fixed GL state, the default conditions, a
-// new world and the display lists the drawing uses.
-void InitializeScene();
-
-// The panel's paint, after the camera is set: clears the buffers, advances the
-// world to the clock and draws it. Without a world (after ReleaseScene) it does
-// nothing; the window decides whether to paint at all.
-void RunFrame();
+inline constexpr auto& InitializeScene = scene::Panel<Program, Drawing, ViewportSize>::Initialize;
+inline constexpr auto& RunFrame = scene::Panel<Program, Drawing, ViewportSize>::RunFrame;
 
 }  // namespace gyroscope

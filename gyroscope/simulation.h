@@ -1,30 +1,30 @@
 #pragma once
-// Life of the one simulation world and its advance in step with a millisecond clock.
+// One run of the top: its State, its world and the clock its frames follow.
 // Nothing here draws: the drawing library adds the GL set-up and the frame's paint.
 
+#include "gyroscope/parameters.h"
+#include "gyroscope/state.h"
 #include "gyroscope/world.h"
-#include "math/substep_clock.h"
+#include "math/stepped_run.h"
 
 namespace gyroscope {
 
-// The one world, from set-up to ReleaseScene; null before and after.
-inline simulation_world* pWorld = nullptr;
+// SetUpSimulation, ResetWorld, ReleaseScene, LastTime, World, Reset and SetClock
+// come from SteppedRun.
+class Simulation : public math3d::SteppedRun<State, simulation_world, MaxStepMicroseconds> {
+ public:
+  using SteppedRun::SteppedRun;
 
-// The clock the frames follow (the system's by default). Setting one restarts
-// the frame timing: the next frame only reads it.
-void SetClock(math3d::MillisecondClock clock);
+  // One frame without drawing: advances the world to the clock in sub-steps of at
+  // most MaxStep, then records the tip into the trace. Nothing without a world.
+  void AdvanceFrame();
+};
 
-// Default initial conditions, the current state from them, and a new world.
-void SetUpSimulation();
+// The program's one top, which the window drives.
+Simulation& Program();
 
-// Loads the world from the shared state again after the window has changed it.
+// Program().ResetWorld() and Program().ReleaseScene(), for the window.
 void ResetWorld();
-
-// Deletes the world and leaves pWorld null; safe to call again.
 void ReleaseScene();
-
-// One frame without drawing: advances the world to the clock in sub-steps of at
-// most MaxStep, then records the tip into the trace. Does nothing without a world.
-void AdvanceFrame();
 
 }  // namespace gyroscope

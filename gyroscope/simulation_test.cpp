@@ -3,115 +3,95 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstring>
+#include <utility>
 
-#include "gyroscope/conditions.h"
-#include "gyroscope/parameters.h"
-#include "gyroscope/test_fixture.h"
+#include "gyroscope/commands.h"
+#include "math/stepped_run_testing.h"
 
 namespace gyroscope {
 namespace {
 
-bool SameBits(const math3d::Matrix3x3& a, const math3d::Matrix3x3& b) {
-  return std::memcmp(&a, &b, sizeof a) == 0;
+using math3d::ExpectNear;
+using TopTest = math3d::SteppedRunTest<Simulation>;
+
+const float Spin = HertzToRadiansPerSecond(10.0), SpinMomentum = InertiaZ * Spin;  // at start
+
+const BodyConfiguration& Now(const Simulation& top) {
+  return top.World()->Body.Configurations[top.World()->SourceIndex];
 }
 
-class SimulationTest : public GyroscopeTest {
- protected:
-  void SetUp() override {
-    GyroscopeTest::SetUp();
-    SwitchGravity(true);
-    Running = true;
-  }
-};
-
-// Frames step whole MaxSteps of the milliseconds since the last frame and none
-// without progress, also across the 32-bit counter's wrap: the same as stepping by hand.
-TEST_F(SimulationTest, FramesAcrossTheCounterWrapStepWholeMaxSteps) {
-  now_ms_ = 0xFFFFFFFFu - 700;
-  Frame(0);
-  for (int i = 0; i < 1000; ++i) {
-    Frame(1 + i % 3);
-    const math3d::Matrix3x3 before = Orientation;
-    const std::int32_t source = pWorld->SourceIndex;
-    Frame(0);
-    ASSERT_TRUE(SameBits(Orientation, before)) << i;
-    ASSERT_EQ(pWorld->SourceIndex, source) << i;
-  }
-  EXPECT_DOUBLE_EQ(LastTime, 1.999);
-  const math3d::Matrix3x3 by_frames = Orientation;
-  const float momentum_y = Momentum.GetY();
-
-  SetUpSimulation();
-  SwitchGravity(true);
-  for (int i = 0; i < 19990; ++i) pWorld->Simulate(MaxStep);
-  EXPECT_TRUE(SameBits(Orientation, by_frames));
-  EXPECT_EQ(Momentum.GetY(), momentum_y);
-}
-
-TEST_F(SimulationTest, PausedFramesMoveNothingAndMeasureNoPrecession) {
-  Frame(0);
-  Frame(500);  // tilt the top first
-  Running = false;
-  const math3d::Matrix3x3 orientation = Orientation;
-  const math3d::Vector3 momentum = Momentum;
-  for (int i = 0; i < 1000; ++i) {
-    Frame();
-    ASSERT_EQ(MeasuredPrecession, 0.0f);
-  }
-  ExpectNear(Momentum, momentum, 1e-4);
-  for (unsigned c = 0; c < 3; ++c) ExpectNear(Orientation.Column(c), orientation.Column(c), 1e-4);
-}
-
-TEST_F(SimulationTest, NoWorldNoFrame) {
-  ReleaseScene();
-  ReleaseScene();
-  EXPECT_EQ(pWorld, nullptr);
-  Frame(0);
+// Level along +y at 10 Hz, it stays so without gravity. Without a world nothing
+// steps; a reset brings the start back, the clock to be started again.
+TEST_F(TopTest, StartsLevelAlongPlusYStaysThereWithoutGravityAndResetsToTheStart) {
+  Start(run);
+  RunFor(1.0);
+  ExpectNear(s.Tip, {0, AxisLength, 0}, 1e-5);
+  ExpectNear(s.Momentum, {0, SpinMomentum, 0}, 1e-5);
+  run.ReleaseScene();
+  run.ReleaseScene();
+  ResetSimulation(run);  // loads no world
   Frame(5);
-  EXPECT_EQ(LastTime, 0.0);
+  EXPECT_EQ(run.LastTime(), 1.0);
+  run.Reset();
+  EXPECT_TRUE(run.World() == nullptr && !s.Running && s.TraceY[0] == InitialTipDistance);
+  run.SetUpSimulation();
+  Frame(5);
+  EXPECT_EQ(run.LastTime(), 0.0);
 }
 
-// Gravity on at t = 0 with the default conditions: precession counter-clockwise
-// from azimuth 90, a strong nutation, and a slow loss of energy.
-TEST_F(SimulationTest, HeavyTopPrecessesAndNutates) {
-  Frame(0);
-  const float start_energy = MechanicalEnergy;
-  double wrap_time = -1, back_above_time = -1, lowest_tip = 0, energy_at_5s = 0;
-  float max_rate = -1e9f, min_rate = 1e9f;
-  for (int ms = 1; ms <= 12000; ++ms) {
-    const float previous_azimuth = TipAzimuth;
-    Frame();
-    const double t = ms * 0.001;
-    if (ms == 200) {
-      EXPECT_GT(TipAzimuth, 91.0f);  // counter-clockwise seen from above
-    }
-    if (wrap_time < 0 && TipAzimuth < previous_azimuth - 180.0f) {
-      wrap_time = t;
-      EXPECT_EQ(RevolutionCount, 1);
-    }
-    if (wrap_time < 0) {
-      EXPECT_EQ(RevolutionCount, 0) << t;
-    }
-    if (back_above_time < 0 && RevolutionMark == 1) {
-      back_above_time = t;
-      EXPECT_EQ(TracePos, 0);  // the trace was wiped
-      EXPECT_GT(TipAzimuth, ReferenceAzimuth);
-    }
-    ASSERT_NEAR(BodyOmega.GetZ(), 62.832, 1e-3) << t;
-    lowest_tip = std::min(lowest_tip, double(TipZ));
-    max_rate = std::max(max_rate, MeasuredPrecession);
-    min_rate = std::min(min_rate, MeasuredPrecession);
-    if (ms == 5000)
-      energy_at_5s = MechanicalEnergy;
+TEST_F(TopTest, CommandsSetTheConditionsAndTheWorldFollowsAtOnce) {
+  SetEulerAngles(run, 90.0f, 270.0f, 0.0f);  // the level axle turned to -x
+  EXPECT_NEAR(s.ReferenceAzimuth, 180.0, 1e-3);
+  // OK: hertz about body x (now space +y), y (space -z) and z (space -x).
+  ApplyInitialConditions(run, 1.0, -2.0, 10.0, 9.8);
+  const float w[] = {HertzToRadiansPerSecond(1.0), HertzToRadiansPerSecond(-2.0), Spin};
+  ExpectNear(s.InitialMomentum, {-InertiaZ * w[2], InertiaX * w[0], -InertiaY * w[1]}, 1e-5);
+  ExpectNear(Now(run).AngularMomentum, s.InitialMomentum, 0.0);
+  // Upright, the tip has no azimuth: the reference stays. The setting waited for
+  // the switch, which brings it in with the energies: the centre ArmLength up.
+  const float reference = s.ReferenceAzimuth;
+  SetEulerAngles(run, 0.0f, 0.0f, 0.0f);
+  EXPECT_EQ(s.ReferenceAzimuth, reference);
+  SwitchGravity(run, s.Gravity == 0.0f);
+  EXPECT_NEAR(s.PotentialEnergy, Mass * 9.8 * ArmLength, 1e-5);
+  Start(run);
+  RunFor(2.0);
+  ResetSimulation(run);  // the initial conditions, paused, gravity off, the trace at the pivot
+  EXPECT_TRUE(!s.Running && s.Gravity == 0.0f && s.TraceX[1] == 0.0f && s.TraceY[1] == 0.0f);
+  ExpectNear(Now(run).Orientation.Column(2), {0, 0, 1}, 1e-6);
+  ExpectNear(Now(run).AngularMomentum, s.InitialMomentum, 0.0);
+}
+
+// Released level with no precession, the axle dips and precesses counter-clockwise.
+// With L3 = Iz w3 and k = Ix m g l, the lowest point's u = cos(theta) solves
+// 2k u^2 - L3^2 u - 2k = 0, and there the precession peaks at -L3 u / (Ix (1 - u^2)).
+TEST_F(TopTest, HeavyTopNutatesBetweenTheClosedFormLimits) {
+  SwitchGravity(run, true);
+  Start(run);
+  const double k = double(InertiaX) * Mass * s.Gravity * ArmLength, L3 = SpinMomentum;
+  const double u = (L3 * L3 - std::sqrt(L3 * L3 * L3 * L3 + 16 * k * k)) / (4 * k);
+  float lowest_tip = 0.0f, azimuth_at_wrap = 999.0f, azimuth_at_wipe = -1.0f;
+  double max_rate = 0.0, azimuth = std::atan2(s.TipY, s.TipX), turned = 0.0, measured = 0.0;
+  for (int ms = 0; ms < 12000; ++ms) {
+    Frame(1);
+    const double previous = std::exchange(azimuth, std::atan2(s.TipY, s.TipX));
+    const double change = std::remainder(azimuth - previous, 2 * M_PI);
+    turned += change;
+    max_rate = std::max(max_rate, change / 0.001);
+    measured += s.MeasuredPrecession * 0.001;
+    ASSERT_NEAR((math3d::Transpose(Now(run).Orientation) * Now(run).AngularMomentum).GetZ(),
+                SpinMomentum, 1e-6);  // the spin is put back every step
+    lowest_tip = std::min(lowest_tip, s.TipZ);
+    if (s.RevolutionCount == 1 && s.RevolutionMark == 0)  // past 360, below the reference
+      azimuth_at_wrap = std::min(azimuth_at_wrap, s.TipAzimuth - s.ReferenceAzimuth);
+    if (s.RevolutionMark == 1 && s.TracePos == 0)  // back above it: the trace starts again
+      azimuth_at_wipe = std::max(azimuth_at_wipe, s.TipAzimuth - s.ReferenceAzimuth);
   }
-  EXPECT_NEAR(wrap_time, 3.5, 0.3);
-  EXPECT_NEAR(back_above_time, 4.6, 0.3);
-  EXPECT_NEAR(lowest_tip, -0.18, 0.03);
-  EXPECT_GT(min_rate, -0.5f);  // never the spike of a wrap or of a degenerate step
-  EXPECT_NEAR(max_rate, 3.0, 0.5);
-  EXPECT_GT(start_energy - energy_at_5s, 0.0);
-  EXPECT_LT(start_energy - energy_at_5s, 0.15);
+  EXPECT_LT(azimuth_at_wrap, 0.0f);
+  EXPECT_GE(azimuth_at_wipe, 0.0f);
+  EXPECT_NEAR(lowest_tip, AxisLength * u, 0.005);
+  EXPECT_NEAR(max_rate, -L3 * u / (InertiaX * (1 - u * u)), 0.05);
+  EXPECT_NEAR(measured, turned, 0.02);  // with never the spike of a wrap
 }
 
 }  // namespace

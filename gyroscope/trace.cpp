@@ -1,33 +1,24 @@
 #include "gyroscope/trace.h"
 
-#include <algorithm>
-#include <iterator>
-
-#include "gyroscope/state.h"
-
 namespace gyroscope {
 
-void FillTrace(const math3d::Vector3& point) {
-  std::fill(std::begin(TraceX), std::end(TraceX), point.GetX());
-  std::fill(std::begin(TraceY), std::end(TraceY), point.GetY());
-  std::fill(std::begin(TraceZ), std::end(TraceZ), point.GetZ());
+void ClearTrace(State& state) {
+  state.TraceX = state.TraceY = state.TraceZ = FilledRing(0.0f);
+  state.TracePos = 0;
 }
 
-void ClearTrace() {
-  FillTrace(math3d::Vector3());
-  TracePos = 0;
-}
-
-void RecordTrace() {
-  if (!ShowTrajectory)
+void RecordTrace(State& state) {
+  if (!state.ShowTrajectory)
     return;
-  TraceX[TracePos] = TipX;
-  TraceY[TracePos] = TipY;
-  TraceZ[TracePos] = TipZ;
-  TracePos = (TracePos + 1) % TraceLength;
-  if (RevolutionMark + 1 == RevolutionCount && TipAzimuth > ReferenceAzimuth) {
-    ClearTrace();
-    RevolutionMark = RevolutionCount;
+  const int slot = state.TracePos;
+  state.TraceX[slot] = state.TipX;
+  state.TraceY[slot] = state.TipY;
+  state.TraceZ[slot] = state.TipZ;
+  state.TracePos = (slot + 1) % TraceLength;
+  if (state.RevolutionMark + 1 == state.RevolutionCount &&
+      state.TipAzimuth > state.ReferenceAzimuth) {
+    ClearTrace(state);
+    state.RevolutionMark = state.RevolutionCount;
   }
 }
 

@@ -1,19 +1,16 @@
 #pragma once
 // The ring of the tip's recent positions that the drawing shows as the traced path.
 
-#include "math/math3d.h"
+#include "gyroscope/state.h"
 
 namespace gyroscope {
 
-// Every slot to `point`, TracePos unchanged.
-void FillTrace(const math3d::Vector3& point);
-
 // Every slot to the pivot and TracePos to 0.
-void ClearTrace();
+void ClearTrace(State& state);
 
 // Once per frame while ShowTrajectory is set: stores the tip in the next slot and,
 // when the tip has come back above the reference azimuth after passing below it,
 // wipes the ring so that it holds about one precession turn.
-void RecordTrace();
+void RecordTrace(State& state);
 
 }  // namespace gyroscope

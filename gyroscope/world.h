@@ -1,17 +1,17 @@
 #pragma once
 // The simulation world: the top as a rigid body turning about a fixed pivot, held
 // at two time levels. Each sub-step writes the target level from the source level,
-// then the two swap.
+// then the two swap. The world reads and writes the program's State.
 
 #include <cstdint>
 
+#include "gyroscope/state.h"
 #include "math/math3d.h"
 
 namespace gyroscope {
 
-// One time level of the body; vectors in space axes.
+// One time level of the body; vectors in space axes, the pivot at the origin.
 struct BodyConfiguration {
-  math3d::Vector3 Position;  // origin of the body frame: the pivot
   math3d::Matrix3x3 Orientation;
   math3d::Vector3 AngularMomentum;
   math3d::Vector3 Torque;
@@ -26,8 +26,8 @@ struct RigidBody {
 
 class simulation_world {
  public:
-  // Loads the body from the shared state.
-  simulation_world();
+  // Loads the body from `state`, which must outlive the world.
+  explicit simulation_world(State& state);
 
   // Loads the body again from Orientation and Momentum and restarts the azimuth
   // reference, the revolution count and the energies from them.
@@ -37,16 +37,16 @@ class simulation_world {
   // levels; nothing for DeltaTime <= 0.
   void Simulate(float DeltaTime);
 
-  // One semi-implicit Euler step under the weight's torque; a zero step while the
-  // window's Running flag is clear.
+  // One semi-implicit Euler step under the weight's torque; a zero step while
+  // paused, which still fills the angular velocity the first running step turns by.
   void Integrate(float DeltaTime);
-
-  // Draws the scene with the current GL context (the drawing library).
-  void Render();
 
   std::int32_t SourceIndex = 0;
   std::int32_t TargetIndex = 1;
   RigidBody Body;
+
+ private:
+  State& state_;
 };
 
 }  // namespace gyroscope

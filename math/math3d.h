@@ -17,8 +17,8 @@ inline constexpr float TwoPi = 6.28318534f;  // hertz to radians per second
 
 class Vector3 {
  public:
-  Vector3() = default;
-  Vector3(float x, float y, float z) : v_{x, y, z} {}
+  constexpr Vector3() = default;
+  constexpr Vector3(float x, float y, float z) : v_{x, y, z} {}
 
   float GetX() const { return v_[0]; }
   float GetY() const { return v_[1]; }
@@ -180,6 +180,12 @@ inline Matrix3x3 RotationX(float angle) {
   r.At(2, 1) = -std::sin(-a);
   r.At(2, 2) = std::cos(-a);
   return r;
+}
+
+// Turns by psi about z, then theta about x, then phi about z, all about the fixed
+// axes and in degrees: RotationZ(phi) * RotationX(theta) * RotationZ(psi).
+inline Matrix3x3 EulerOrientation(float phi, float theta, float psi) {
+  return RotationZ(phi) * RotationX(theta) * RotationZ(psi);
 }
 
 // Gram-Schmidt on the columns: column 0 keeps its direction, column 2 is rebuilt

@@ -2,104 +2,61 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
+#include "math/stepped_run_testing.h"
+#include "math/substep_clock.h"
+
 namespace math3d {
 namespace {
 
-constexpr float kEps = 1e-6f;
-
-void ExpectVector(const Vector3& v, float x, float y, float z, float eps = kEps) {
-  EXPECT_NEAR(v.GetX(), x, eps);
-  EXPECT_NEAR(v.GetY(), y, eps);
-  EXPECT_NEAR(v.GetZ(), z, eps);
-}
-
-bool IsIdentity(const Matrix3x3& m, float eps = kEps) {
-  for (unsigned i = 0; i < 3; ++i)
-    for (unsigned j = 0; j < 3; ++j)
-      if (std::fabs(m(i, j) - (i == j ? 1.0f : 0.0f)) > eps)
-        return false;
-  return true;
-}
-
-TEST(Vector3Test, ArithmeticLengthNormalizeAndCrossProduct) {
-  const Vector3 v(1, 2, 3);
-  ExpectVector(v * 2.0f + 0.5f * v, 2.5f, 5, 7.5f, 0);
-  Vector3 w(3, 0, 4);
-  EXPECT_FLOAT_EQ(w.Length(), 5.0f);
-  w.Normalize();
-  ExpectVector(w, 0.6f, 0, 0.8f);
-  Vector3 zero;
-  zero.Normalize();  // no division by a zero length
-  ExpectVector(zero, 0, 0, 0, 0);
-  // The cross product and the skew-symmetric matrix agree.
-  ExpectVector(CrossProduct(Vector3(1, 0, 0), Vector3(0, 1, 0)), 0, 0, 1, 0);
+// Products run over rows of the left and columns of the right; Euler angles turn
+// psi about z, then theta about x, then phi about z, all about the fixed axes.
+TEST(Math3dTest, ProductsNormalizeEulerOrientationAndOrthonormalize) {
   const Vector3 p(0.3f, -1.7f, 2.5f), u(4.0f, 0.5f, -1.25f);
-  const Matrix3x3 skew(p, SkewSymmetric);
-  ExpectVector(skew * p, 0, 0, 0);
-  const Vector3 b = CrossProduct(p, u);
-  ExpectVector(skew * u, b.GetX(), b.GetY(), b.GetZ());
-}
-
-TEST(Matrix3x3Test, ProductsFollowRowColumnConvention) {
+  ExpectNear(Vector3(3, 0, 4).Normalize(), {0.6f, 0, 0.8f}, 1e-6);
+  ExpectNear(Vector3().Normalize(), {}, 0);  // no division by a zero length
+  ExpectNear(Matrix3x3(p, SkewSymmetric) * u, CrossProduct(p, u), 1e-6);
   Matrix3x3 a, b;
-  float n = 1.0f;
-  for (unsigned i = 0; i < 3; ++i)
-    for (unsigned j = 0; j < 3; ++j) {
-      a(i, j) = n;
-      b(i, j) = 10.0f - n;
-      n += 1.0f;
-    }
-  const Matrix3x3 p = a * b;
-  // Row 0 of a is (1,2,3); column 0 of b is (9,6,3).
-  EXPECT_FLOAT_EQ(p(0, 0), 1 * 9 + 2 * 6 + 3 * 3);
-  EXPECT_FLOAT_EQ(p(2, 1), 7 * 8 + 8 * 5 + 9 * 2);
-  ExpectVector(a * Vector3(1, 0, -1), -2, -2, -2, 0);
-  EXPECT_EQ(Transpose(a)(0, 2), a(2, 0));
-  const Matrix3x3 s = 2.0f * a + b;
-  EXPECT_EQ(s(1, 1), 2 * 5.0f + 5.0f);
-}
-
-TEST(Matrix3x3Test, OrthonormalizeRepairsColumns) {
-  Matrix3x3 missing_z;
-  missing_z(2, 2) = 0.0f;
-  Orthonormalize(missing_z);
-  EXPECT_TRUE(IsIdentity(missing_z, 0));
-
-  // A drifted rotation becomes orthonormal and right-handed; column 0 keeps its direction.
+  for (unsigned i = 0; i < 9; ++i) a(i / 3, i % 3) = float(i + 1), b(i / 3, i % 3) = float(9 - i);
+  EXPECT_EQ((a * b)(2, 1), 7 * 8 + 8 * 5 + 9 * 2);
+  const Matrix3x3 m = EulerOrientation(90, 90, 0);  // body z to -y, then on to +x
+  ExpectNear(m.Column(1), {0, 0, 1}, 1e-6);
+  ExpectNear(m.Column(2), {1, 0, 0}, 1e-6);
+  ExpectNear(EulerOrientation(0, 0, 90).Column(0), {0, 1, 0}, 1e-6);  // counter-clockwise
+  // Orthonormalize: a right-handed rotation, column 0 keeping its direction.
   Matrix3x3 drifted = RotationZ(30) * RotationX(50);
   drifted(0, 0) *= 1.01f;
   drifted(1, 2) += 0.02f;
-  const Vector3 before = drifted.Column(0) * (1.0f / drifted.Column(0).Length());
+  const Vector3 x = drifted.Column(0) * (1.0f / drifted.Column(0).Length());
   Orthonormalize(drifted);
-  EXPECT_TRUE(IsIdentity(Transpose(drifted) * drifted, 2e-6f));
-  ExpectVector(drifted.Column(0), before.GetX(), before.GetY(), before.GetZ());
-  const Vector3 z = CrossProduct(drifted.Column(0), drifted.Column(1));
-  ExpectVector(drifted.Column(2), z.GetX(), z.GetY(), z.GetZ());
+  const Matrix3x3 product = Transpose(drifted) * drifted;
+  for (unsigned i = 0; i < 9; ++i) EXPECT_NEAR(product(i / 3, i % 3), i % 4 == 0, 2e-6) << i;
+  ExpectNear(drifted.Column(0), x, 1e-6);
+  ExpectNear(drifted.Column(2), CrossProduct(drifted.Column(0), drifted.Column(1)), 1e-6);
 }
 
-TEST(Matrix3x3Test, OpenGLMatrixIsColumnMajor) {
-  float m[16];
-  ToOpenGLMatrix(Matrix3x3(), Vector3(1, 2, 3), m);
-  const float expected[16] = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 1, 2, 3, 1};
-  for (int i = 0; i < 16; ++i) EXPECT_EQ(m[i], expected[i]) << i;
-  const Matrix3x3 r = RotationZ(90);
-  ToOpenGLMatrix(r, Vector3(), m);
-  EXPECT_EQ(m[1], r(1, 0));  // column 0, row 1
-  EXPECT_EQ(m[4], r(0, 1));
-}
-
-TEST(Math3dDeathTest, GuardsReportConditionSourceAndLine) {
-  GTEST_FLAG_SET(death_test_style, "threadsafe");
-  Vector3 v;
-  Matrix3x3 m;
-  unsigned three = 3;
-  EXPECT_DEATH(v(three) = 1.0f, "Assertion failed: Row < 3, file math3d, line [0-9]+");
-  EXPECT_DEATH(m(0, three) = 1.0f,
-               R"(Assertion failed: \(Row < 3\) && \(Column < 3\), file math3d)");
-  EXPECT_DEATH(m(static_cast<unsigned>(-1), 0), R"(\(Row < 3\) && \(Column < 3\))");
-  EXPECT_DEATH(Matrix3x3(v, static_cast<ConstructionMode>(1)),
-               "Assertion failed: Mode == SkewSymmetric, file math3d");
-  EXPECT_DEATH(ToOpenGLMatrix(m, v, nullptr), "Assertion failed: pM, file math3d");
+// The first frame only starts; then whole steps and the remainder, none without
+// progress, in step across long runs and the 32-bit counter's wrap.
+TEST(SubstepClockTest, StepsTheTimeSinceTheLastFrameAcrossLongRunsAndTheWrap) {
+  SubstepClock clock;
+  const auto frame = [&clock](std::uint32_t now_ms, std::uint32_t max_us) {
+    std::vector<float> steps;
+    clock.RunFrame(now_ms, max_us, [&](float h) { steps.push_back(h); });
+    return steps;
+  };
+  std::uint32_t now = 0xFFFFFF00u;  // the counter wraps in the first second
+  EXPECT_TRUE(frame(now, 10000).empty());
+  EXPECT_TRUE(frame(now, 10000).empty());
+  EXPECT_EQ(frame(now += 25, 10000), (std::vector<float>{0.01f, 0.01f, 0.005f}));
+  EXPECT_EQ(frame(now += 1, 100), std::vector<float>(10, 0.0001f));
+  std::uint64_t steps = 0;
+  for (int i = 0; i < 300; ++i) steps += frame(now += 1000, 10000).size();
+  EXPECT_EQ(steps, 300u * 100u);
+  EXPECT_DOUBLE_EQ(clock.LastTime(), 300.026);
+  now += 300000u * 1000u;  // a gap past 2^18 s still ends and is caught up whole
+  EXPECT_EQ(frame(now, 10000).size(), 300000u * 100u);
+  EXPECT_DOUBLE_EQ(clock.LastTime(), 300300.026);
 }
 
 }  // namespace

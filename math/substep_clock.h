@@ -8,6 +8,7 @@
 #include <chrono>
 #include <cstdint>
 #include <functional>
+#include <utility>
 
 namespace math3d {
 
@@ -18,6 +19,11 @@ inline std::uint32_t SystemMilliseconds() {
   const auto now = std::chrono::steady_clock::now().time_since_epoch();
   return static_cast<std::uint32_t>(
       std::chrono::duration_cast<std::chrono::milliseconds>(now).count());
+}
+
+// A sub-step of `us` microseconds in seconds, as the steps receive it.
+constexpr float StepSeconds(std::uint64_t us) {
+  return static_cast<float>(double(us) * 1e-6);
 }
 
 class SubstepClock {
@@ -37,12 +43,11 @@ class SubstepClock {
     std::uint64_t remaining_us = std::uint64_t(elapsed_ms) * 1000u;
     while (remaining_us > 0) {
       const std::uint64_t h_us = remaining_us < max_step_us ? remaining_us : max_step_us;
-      step(static_cast<float>(double(h_us) * 1e-6));
+      step(StepSeconds(h_us));
       remaining_us -= h_us;
     }
   }
 
-  bool Started() const { return started_; }
   // Seconds the world has been advanced since the first frame.
   double LastTime() const { return double(elapsed_total_ms_) * 1e-3; }
 
@@ -50,6 +55,26 @@ class SubstepClock {
   bool started_ = false;
   std::uint32_t last_ms_ = 0;
   std::uint64_t elapsed_total_ms_ = 0;
+};
+
+// A simulation's frame timing: the counter it reads and the sub-steps it has run.
+class FrameClock {
+ public:
+  explicit FrameClock(MillisecondClock clock) : clock_(std::move(clock)) {}
+
+  // Runs the sub-steps from the previous frame to the counter's present.
+  template <class Step>
+  void Advance(std::uint32_t max_step_us, Step&& step) {
+    substeps_.RunFrame(clock_(), max_step_us, step);
+  }
+  // Seconds advanced since the first frame.
+  double LastTime() const { return substeps_.LastTime(); }
+  // The next frame only reads the counter again.
+  void Restart() { substeps_ = SubstepClock(); }
+
+ private:
+  MillisecondClock clock_;
+  SubstepClock substeps_;
 };
 
 }  // namespace math3d

@@ -5,7 +5,7 @@
 
 namespace scene {
 
-void SetFixedSceneState(unsigned viewport_width, unsigned viewport_height) {
+void SetFixedSceneState(int viewport_width, int viewport_height) {
   glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
   glEnable(GL_CULL_FACE);
   glEnable(GL_DEPTH_TEST);
@@ -19,13 +19,24 @@ void SetFixedSceneState(unsigned viewport_width, unsigned viewport_height) {
   glEnable(GL_LIGHT0);
   glEnable(GL_COLOR_MATERIAL);
   glColorMaterial(GL_FRONT, GL_AMBIENT_AND_DIFFUSE);
+  glMaterialf(GL_FRONT, GL_SHININESS, 25.0f);
 
   glMatrixMode(GL_PROJECTION);
   glLoadIdentity();
-  glViewport(0, 0, GLsizei(viewport_width), GLsizei(viewport_height));
-  // Whole-number aspect ratio, as the layouts' square panels have always had.
-  gluPerspective(45.0, double(viewport_width / viewport_height), 0.1, 100.0);
+  glViewport(0, 0, viewport_width, viewport_height);
+  gluPerspective(45.0, double(viewport_width) / double(viewport_height), 0.1, 100.0);
   glMatrixMode(GL_MODELVIEW);
+}
+
+void ClearBuffers() {
+  glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+}
+
+void PushTurned(const math3d::Matrix3x3& orientation) {
+  GLfloat placement[16];
+  math3d::ToOpenGLMatrix(orientation, math3d::Vector3(), placement);
+  glPushMatrix();
+  glMultMatrixf(placement);
 }
 
 void DrawRoom(float h) {
@@ -55,6 +66,24 @@ void DrawRoom(float h) {
   glVertex3f(h, -h, -h);
   glEnd();
   glEnable(GL_CULL_FACE);
+}
+
+void DisplayLists::Compile(std::initializer_list<void (*)()> parts) {
+  // Earlier names belong to a context Qt has since destroyed: deleting them here
+  // could free the panel's font lists instead.
+  base_ = glGenLists(GLsizei(parts.size()));
+  GLuint list = base_;
+  for (void (*draw)() : parts) {
+    glNewList(list++, GL_COMPILE);
+    draw();
+    glEndList();
+  }
+}
+
+void DisplayLists::CallTurned(unsigned part, const math3d::Matrix3x3& orientation) const {
+  PushTurned(orientation);
+  glCallList(base_ + part);
+  glPopMatrix();
 }
 
 }  // namespace scene

@@ -40,6 +40,11 @@ Rgb OffscreenGL::Pixel(int x, int y) {
   return {rgba[0], rgba[1], rgba[2]};
 }
 
+QImage OffscreenGL::Picture() {
+  MakeCurrent();
+  return fbo_->toImage();
+}
+
 int OffscreenGL::Count(Rgb colour, int tolerance) {
   MakeCurrent();
   std::vector<unsigned char> rgba(std::size_t(width_) * height_ * 4);

@@ -2,6 +2,7 @@
 // A real OpenGL context drawing into an offscreen framebuffer, for tests that check
 // the pixels a scene leaves. Needs the application object and an X display.
 
+#include <QImage>
 #include <QOffscreenSurface>
 #include <QOpenGLContext>
 #include <QOpenGLFramebufferObject>
@@ -25,6 +26,8 @@ class OffscreenGL {
   void MakeCurrent();
   // Pixel (x, y) with y counted from the bottom row, as glReadPixels does.
   Rgb Pixel(int x, int y);
+  // The picture drawn so far, top row first, for testkit::CountPixels.
+  QImage Picture();
   // Number of pixels whose colour is within `tolerance` of `colour` per channel.
   int Count(Rgb colour, int tolerance = 8);
 

@@ -2,7 +2,7 @@
 
 #include "apps/tamsel/pictures.h"
 #include "freebody/commands.h"
-#include "freebody/drawing.h"
+#include "freebody/scene.h"
 #include "ui_form1.h"
 
 namespace tamsel {
@@ -14,17 +14,17 @@ namespace {
 shell::Scene BlockScene() {
   return {freebody::InitializeScene, freebody::RunFrame, freebody::ReleaseScene,
           [](int phi, int theta, int psi) {
-            freebody::SetEulerAngles({phi, theta, psi});
+            freebody::SetEulerAngles(freebody::Program(), {phi, theta, psi});
           },
-          QSize(int(freebody::ViewportWidth), int(freebody::ViewportHeight))};
+          QSize(freebody::ViewportSize.first, freebody::ViewportSize.second)};
 }
 
 }  // namespace
 
 TForm1::TForm1(QWidget* parent)
     : SceneForm(-10.0f, 0.1f, BlockScene(), parent), ui_(std::make_unique<Ui::TForm1>()) {
-  // The switches the menu shows start as at program start.
-  freebody::RestoreStartUpState();
+  // The block and the switches the menu shows start as at program start.
+  freebody::Program().Reset();
   ui_->setupUi(this);
   FinishWindow(536, 400, BlockIcon(), AboutPicture());
 }

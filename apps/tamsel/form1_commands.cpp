@@ -9,15 +9,16 @@
 namespace tamsel {
 
 void TForm1::ComenzarClick() {
-  if (!freebody::Running) {
+  freebody::Simulation& block = freebody::Program();
+  if (!block.state.Running) {
     ui_->Reset->setEnabled(true);
     ui_->Comenzar->setText("&Pausa");
     ui_->Rotacion->menuAction()->setEnabled(false);
     ui_->Condicion->setEnabled(false);
-    freebody::Start();
+    freebody::Start(block);
   } else {
     ui_->Comenzar->setText("&Comenzar");
-    freebody::Pause();
+    freebody::Pause(block);
   }
 }
 
@@ -26,7 +27,7 @@ void TForm1::ResetClick() {
   ui_->Reset->setEnabled(false);
   ui_->Rotacion->menuAction()->setEnabled(true);
   ui_->Condicion->setEnabled(true);
-  freebody::ResetSimulation();
+  freebody::ResetSimulation(freebody::Program());
 }
 
 void TForm1::Rotacion1Click() {
@@ -44,7 +45,7 @@ void TForm1::Rotacion3Click() {
 void TForm1::ChooseExample(int example, QAction* item) {
   for (QAction* other : {ui_->Rotacion1, ui_->Rotacion2, ui_->Rotacion3})
     other->setChecked(other == item);
-  const freebody::EulerAngles angles = freebody::ApplyExample(example);
+  const freebody::EulerAngles angles = freebody::ApplyExample(freebody::Program(), example);
   // The bars only show the example; their handlers would pass through mixed
   // angles on the way to it.
   const QSignalBlocker block1(ui_->ScrollBar1), block2(ui_->ScrollBar2), block3(ui_->ScrollBar3);
@@ -59,18 +60,19 @@ void TForm1::ChooseExample(int example, QAction* item) {
 void TForm1::Vista1Click() {
   ui_->Vista1->setChecked(true);
   ui_->Vista2->setChecked(false);
-  freebody::RotatingView = false;
+  freebody::Program().state.RotatingView = false;
 }
 
 void TForm1::Vista2Click() {
   ui_->Vista2->setChecked(true);
   ui_->Vista1->setChecked(false);
-  freebody::RotatingView = true;
+  freebody::Program().state.RotatingView = true;
 }
 
 void TForm1::Opcion1Click() {
-  freebody::ShowAxes = !freebody::ShowAxes;
-  ui_->Opcion1->setText(freebody::ShowAxes ? "Borrar ejes" : "&Dibujar ejes");
+  bool& shown = freebody::Program().state.ShowAxes;
+  shown = !shown;
+  ui_->Opcion1->setText(shown ? "Borrar ejes" : "&Dibujar ejes");
 }
 
 }  // namespace tamsel

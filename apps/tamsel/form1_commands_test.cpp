@@ -29,7 +29,7 @@ class TamselCommandsTest : public TamselWindowTest {
         {'O', Control<QMenu>("Opcion")->menuAction()->isEnabled()}};
     std::string state = Item("Comenzar")->text().toStdString() + ' ';
     for (const auto& [letter, on] : items) state += on ? letter : '-';
-    return state + (freebody::Running ? " run" : "");
+    return state + (freebody::Program().state.Running ? " run" : "");
   }
   // Yellow pixels where the block's long axis lies when upright, and along y.
   std::pair<int, int> UprightAndAlongY() {
@@ -43,8 +43,10 @@ TEST_F(TamselCommandsTest, MenusFollowStartPauseResetAndTheConditionsPanel) {
   const std::pair<const char*, const char*> steps[] = {
       {"Comenzar", "&Pausa CR--O run"},
       {"Comenzar", "&Comenzar CR--O"},  // a pause leaves the examples and the panel out of reach
-      {"Comenzar", "&Pausa CR--O run"}, {"Reset", "&Comenzar C-EIO"},
-      {"Condicion", "&Comenzar ---I-"}, {"BitBtn1", "&Comenzar CREIO"},
+      {"Comenzar", "&Pausa CR--O run"},
+      {"Reset", "&Comenzar C-EIO"},
+      {"Condicion", "&Comenzar ---I-"},
+      {"BitBtn1", "&Comenzar CREIO"},
       {"About", "&Comenzar CREIO"}};
   EXPECT_EQ(State(), "&Comenzar CREIO");
   for (const auto& [command, state] : steps) {
@@ -69,27 +71,27 @@ TEST_F(TamselCommandsTest, ExamplesSetTheBarsTheLabelsAndTheStartingState) {
     for (const char* name : {"ScrollBar1", "ScrollBar2", "ScrollBar3"})
       shown << QString::number(Control<QScrollBar>(name)->value());
     for (const char* name : {"FiText", "ThetaText", "PsiText"}) shown << Text(name);
-    for (int angle : {example.phi, example.theta, example.psi, example.phi, example.theta,
-                      example.psi})
+    for (int angle :
+         {example.phi, example.theta, example.psi, example.phi, example.theta, example.psi})
       angles << QString::number(angle);
     EXPECT_EQ(shown, angles);
     for (const char* item : {"Rotacion1", "Rotacion2", "Rotacion3"})
       EXPECT_EQ(Item(item)->isChecked(), item == std::string(example.item)) << item;
-    const freebody::Matrix3x3 expected = freebody::EulerOrientation(
-        float(example.phi), float(example.theta), float(example.psi));
-    EXPECT_TRUE(SameOrientation(freebody::InitialOrientation, expected));
-    EXPECT_TRUE(SameOrientation(freebody::BlockOrientation, expected));
-    EXPECT_TRUE(SameOrientation(freebody::ChosenOrientation, expected));
-    EXPECT_FALSE(freebody::Running);
+    const freebody::Matrix3x3 expected =
+        math3d::EulerOrientation(float(example.phi), float(example.theta), float(example.psi));
+    EXPECT_TRUE(SameOrientation(freebody::Program().state.InitialOrientation, expected));
+    EXPECT_TRUE(SameOrientation(freebody::Program().state.BlockOrientation, expected));
+    EXPECT_TRUE(SameOrientation(freebody::Program().state.ChosenOrientation, expected));
+    EXPECT_FALSE(freebody::Program().state.Running);
   }
   // Example 1 keeps the momentum that example 2 or 3 set.
-  EXPECT_EQ(freebody::InitialMomentum.GetZ(), 0.5f);
-  EXPECT_EQ(freebody::InitialMomentum.GetX(), 0.0f);
+  EXPECT_EQ(freebody::Program().state.InitialMomentum.GetZ(), 0.5f);
+  EXPECT_EQ(freebody::Program().state.InitialMomentum.GetX(), 0.0f);
 }
 
 TEST_F(TamselCommandsTest, ExampleOneAloneKeepsTheStartMomentum) {
   Item("Rotacion1")->trigger();
-  EXPECT_EQ(freebody::InitialMomentum.GetZ(), 0.2f);
+  EXPECT_EQ(freebody::Program().state.InitialMomentum.GetZ(), 0.2f);
   EXPECT_GT(UprightAndAlongY().first, 20);  // upside down, 5 degrees off: still tall
 }
 
@@ -97,17 +99,17 @@ TEST_F(TamselCommandsTest, ViewsSwitchAtAnyTime) {
   Item("Comenzar")->trigger();
   for (const char* view : {"Vista2", "Vista2", "Vista1"}) {
     Item(view)->trigger();  // choosing one again keeps it chosen
-    EXPECT_EQ(freebody::RotatingView, view == std::string("Vista2"));
-    EXPECT_EQ(Item("Vista2")->isChecked(), freebody::RotatingView);
-    EXPECT_NE(Item("Vista1")->isChecked(), freebody::RotatingView);
+    EXPECT_EQ(freebody::Program().state.RotatingView, view == std::string("Vista2"));
+    EXPECT_EQ(Item("Vista2")->isChecked(), freebody::Program().state.RotatingView);
+    EXPECT_NE(Item("Vista1")->isChecked(), freebody::Program().state.RotatingView);
   }
-  EXPECT_TRUE(freebody::Running);
+  EXPECT_TRUE(freebody::Program().state.Running);
 }
 
 TEST_F(TamselCommandsTest, BarsTurnTheBlockAtOnceAndResetWithoutOkTurnsItBack) {
   Control<QScrollBar>("ScrollBar2")->setValue(90);  // the long axis lies along y
   EXPECT_EQ(Text("ThetaText"), "90");
-  EXPECT_TRUE(SameOrientation(freebody::InitialOrientation, freebody::Matrix3x3()));
+  EXPECT_TRUE(SameOrientation(freebody::Program().state.InitialOrientation, freebody::Matrix3x3()));
   auto [upright, along_y] = UprightAndAlongY();
   EXPECT_EQ(upright, 0);
   EXPECT_GT(along_y, 20);
@@ -115,10 +117,11 @@ TEST_F(TamselCommandsTest, BarsTurnTheBlockAtOnceAndResetWithoutOkTurnsItBack) {
   Control<QScrollBar>("ScrollBar1")->setValue(30);
   Control<QScrollBar>("ScrollBar3")->setValue(45);
   EXPECT_EQ(Text("PsiText"), "45");
-  EXPECT_TRUE(SameOrientation(freebody::BlockOrientation, freebody::EulerOrientation(30, 90, 45)));
+  EXPECT_TRUE(SameOrientation(freebody::Program().state.BlockOrientation,
+                              math3d::EulerOrientation(30, 90, 45)));
 
   Item("Reset")->trigger();
-  EXPECT_TRUE(SameOrientation(freebody::BlockOrientation, freebody::Matrix3x3()));
+  EXPECT_TRUE(SameOrientation(freebody::Program().state.BlockOrientation, freebody::Matrix3x3()));
   std::tie(upright, along_y) = UprightAndAlongY();
   EXPECT_GT(upright, 20);
   EXPECT_EQ(along_y, 0);
@@ -143,7 +146,8 @@ TEST_F(TamselCommandsTest, ReleasingAnyKeyStopsEveryMotionButAutoRepeatDoesNot) 
 
 // The other ways out are tested on Vorlat's window; they are the shared window's.
 TEST_F(TamselWindowTest, SalirReleasesTheSceneOnceWhileTicksStillCome) {
-  ExpectExitBy([this] { Item("Salir")->trigger(); }, [] { return freebody::pWorld != nullptr; });
+  ExpectExitBy([this] { Item("Salir")->trigger(); },
+               [] { return freebody::Program().World() != nullptr; });
 }
 
 }  // namespace

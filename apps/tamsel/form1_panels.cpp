@@ -2,8 +2,8 @@
 #include "apps/tamsel/form1.h"
 
 #include "framework/conversions.h"
-#include "shell/number_boxes.h"
 #include "freebody/commands.h"
+#include "shell/number_boxes.h"
 #include "ui_form1.h"
 
 namespace tamsel {
@@ -11,7 +11,7 @@ namespace tamsel {
 void TForm1::CondicionClick() {
   ui_->Panel2->show();
   EnableRunCommands(false);
-  const math3d::Vector3& momentum = freebody::InitialMomentum;
+  const math3d::Vector3& momentum = freebody::Program().state.InitialMomentum;
   ui_->Edit1->setText(framework::FloatToStr(momentum.GetX()));
   ui_->Edit2->setText(framework::FloatToStr(momentum.GetY()));
   ui_->Edit3->setText(framework::FloatToStr(momentum.GetZ()));
@@ -23,7 +23,8 @@ void TForm1::BitBtn1Click() {
     return;  // the panel stays open with the text as typed
   ui_->Panel2->hide();
   EnableRunCommands(true);
-  freebody::AcceptInitialConditions({(*momentum)[0], (*momentum)[1], (*momentum)[2]});
+  freebody::AcceptInitialConditions(freebody::Program(),
+                                    {(*momentum)[0], (*momentum)[1], (*momentum)[2]});
 }
 
 void TForm1::EnableRunCommands(bool enabled) {

@@ -18,7 +18,7 @@ class TamselPanelsTest : public TamselWindowTest {
             Control<QLineEdit>("Edit3")->text()};
   }
   QList<float> Momentum() {
-    const math3d::Vector3& m = freebody::InitialMomentum;
+    const math3d::Vector3& m = freebody::Program().state.InitialMomentum;
     return {m.GetX(), m.GetY(), m.GetZ()};
   }
   // Start, Reset, the examples and the options: all on (1), all off (0), or mixed (-1).
@@ -47,7 +47,7 @@ TEST_F(TamselPanelsTest, MomentumRoundTripInTheGeneralNumberFormat) {
   EXPECT_FALSE(PanelShown("Panel2"));
   EXPECT_EQ(RunCommands(), 1);
   EXPECT_EQ(Momentum(), QList<float>({0.25f, -1e-3f, 0.5f}));
-  EXPECT_FALSE(freebody::Running);  // takes effect at the next start
+  EXPECT_FALSE(freebody::Program().state.Running);  // takes effect at the next start
 
   Item("Condicion")->trigger();
   EXPECT_EQ(Boxes(), QStringList({"0,25", "-0,00100000004749745", "0,5"}));
@@ -84,19 +84,19 @@ TEST_F(TamselPanelsTest, ABadNumberStoresNothingAndKeepsThePanelOpen) {
 TEST_F(TamselPanelsTest, OkMakesTheBarsOrientationTheInitialOne) {
   Item("Condicion")->trigger();
   Control<QScrollBar>("ScrollBar2")->setValue(40);
-  EXPECT_TRUE(SameOrientation(freebody::InitialOrientation, freebody::Matrix3x3()));
+  EXPECT_TRUE(SameOrientation(freebody::Program().state.InitialOrientation, freebody::Matrix3x3()));
   ClickOk("BitBtn1");
-  const freebody::Matrix3x3 tilted = freebody::EulerOrientation(0, 40, 0);
-  EXPECT_TRUE(SameOrientation(freebody::InitialOrientation, tilted));
+  const freebody::Matrix3x3 tilted = math3d::EulerOrientation(0, 40, 0);
+  EXPECT_TRUE(SameOrientation(freebody::Program().state.InitialOrientation, tilted));
   Item("Reset")->trigger();
-  EXPECT_TRUE(SameOrientation(freebody::BlockOrientation, tilted));
+  EXPECT_TRUE(SameOrientation(freebody::Program().state.BlockOrientation, tilted));
 }
 
 TEST_F(TamselPanelsTest, AboutShowsOurTextsAndPictureWhileTheBlockTurns) {
   Item("Comenzar")->trigger();
   Item("About")->trigger();
   EXPECT_TRUE(PanelShown("Panel1"));
-  EXPECT_TRUE(freebody::Running);
+  EXPECT_TRUE(freebody::Program().state.Running);
   EXPECT_TRUE(Item("Comenzar")->isEnabled());
   EXPECT_NE(Text("Label1"), "Label1");  // our own text replaced the layout's
   EXPECT_FALSE(Control<QLabel>("Image1")->pixmap().isNull());

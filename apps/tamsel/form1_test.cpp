@@ -2,7 +2,7 @@
 #include "apps/tamsel/form1.h"
 
 #include "apps/tamsel/form1_testing.h"
-#include "freebody/world.h"
+#include "freebody/simulation.h"
 
 namespace {
 
@@ -62,8 +62,8 @@ TEST_F(TamselWindowTest, TheDrawingFollowsTheWorldWhileRunning) {
   Item("Comenzar")->trigger();
   EXPECT_GT(YellowAround(Drawing(), 0.6, 0.0), 0);
   EXPECT_TRUE(QTest::qWaitFor([&] { return YellowAround(Drawing(), 0.6, 0.0) == 0; }, 30000));
-  EXPECT_FALSE(
-      tamsel_testing::SameOrientation(freebody::BlockOrientation, freebody::InitialOrientation));
+  EXPECT_FALSE(tamsel_testing::SameOrientation(freebody::Program().state.BlockOrientation,
+                                               freebody::Program().state.InitialOrientation));
 }
 
 }  // namespace

@@ -2,10 +2,8 @@
 
 #include "apps/vorlat/pictures.h"
 #include "framework/conversions.h"
-#include "gyroscope/conditions.h"
+#include "gyroscope/commands.h"
 #include "gyroscope/scene.h"
-#include "gyroscope/simulation.h"
-#include "gyroscope/state.h"
 #include "ui_form1.h"
 
 TForm1* Form1 = nullptr;
@@ -22,19 +20,18 @@ void Show(QLabel* label, double value, int decimals) {
 
 shell::Scene TopScene() {
   return {gyroscope::InitializeScene, gyroscope::RunFrame, gyroscope::ReleaseScene,
-          gyroscope::SetEulerAngles, QSize(gyroscope::ViewportWidth, gyroscope::ViewportHeight)};
+          [](int phi, int theta, int psi) {
+            gyroscope::SetEulerAngles(gyroscope::Program(), float(phi), float(theta), float(psi));
+          },
+          QSize(gyroscope::ViewportSize.first, gyroscope::ViewportSize.second)};
 }
 
 }  // namespace
 
 TForm1::TForm1(QWidget* parent)
     : SceneForm(-1.74f, 0.02f, TopScene(), parent), ui_(std::make_unique<Ui::TForm1>()) {
-  // The flags the window owns start as at program start, and the simulation's
-  // gravity follows the window's switch.
-  gyroscope::Running = false;
-  gyroscope::ShowAxes = true;
-  gyroscope::ShowTrajectory = true;
-  gyroscope::SwitchGravity(GravityOn);
+  // The top starts as at program start: paused, gravity off as the window's switch.
+  gyroscope::Program().Reset();
 
   ui_->setupUi(this);
   FinishWindow(560, 397, vorlat::TopIcon(), vorlat::AboutPicture());
@@ -47,24 +44,25 @@ TForm1::~TForm1() {
 
 void TForm1::AfterTick() {
   using namespace gyroscope;
+  const State& s = Program().state;
   Show(ui_->LabelMasa, Mass, 1);
   Show(ui_->LabelLargo, ArmLength, 2);
   Show(ui_->LabelDensidad, Density * 0.001, 1);
   Show(ui_->LabelEspesor, DiscThickness, 3);
   Show(ui_->LabelRadio, DiscRadius, 3);
-  Show(ui_->Labelgravedad, Gravity, 1);
-  Show(ui_->LabelfxPrima, BodyOmega.GetX() * RadiansToHertz, 1);
-  Show(ui_->LabelfyPrima, BodyOmega.GetY() * RadiansToHertz, 1);
-  Show(ui_->LabelfzPrima, BodyOmega.GetZ() * RadiansToHertz, 1);
-  Show(ui_->Labelfx, Omega.GetX() * RadiansToHertz, 1);
-  Show(ui_->Labelfy, Omega.GetY() * RadiansToHertz, 1);
-  Show(ui_->Labelfz, Omega.GetZ() * RadiansToHertz, 1);
-  Show(ui_->LabelEc, KineticEnergy, 1);
-  Show(ui_->LabelEp, PotentialEnergy, 1);
-  Show(ui_->LabelEm, MechanicalEnergy, 1);
+  Show(ui_->Labelgravedad, s.Gravity, 1);
+  Show(ui_->LabelfxPrima, s.BodyOmega.GetX() * RadiansToHertz, 1);
+  Show(ui_->LabelfyPrima, s.BodyOmega.GetY() * RadiansToHertz, 1);
+  Show(ui_->LabelfzPrima, s.BodyOmega.GetZ() * RadiansToHertz, 1);
+  Show(ui_->Labelfx, s.Omega.GetX() * RadiansToHertz, 1);
+  Show(ui_->Labelfy, s.Omega.GetY() * RadiansToHertz, 1);
+  Show(ui_->Labelfz, s.Omega.GetZ() * RadiansToHertz, 1);
+  Show(ui_->LabelEc, s.KineticEnergy, 1);
+  Show(ui_->LabelEp, s.PotentialEnergy, 1);
+  Show(ui_->LabelEm, s.MechanicalEnergy, 1);
   // Without spin there is no gyroscopic precession: the last value stays.
-  if (BodyOmega.GetZ() != 0.0f)
-    Show(ui_->Labelfp, double(Mass) * Gravity * ArmLength / (double(InertiaZ) * BodyOmega.GetZ()),
-         2);
-  Show(ui_->Labelfpreal, MeasuredPrecession, 2);
+  if (s.BodyOmega.GetZ() != 0.0f)
+    Show(ui_->Labelfp,
+         double(Mass) * s.Gravity * ArmLength / (double(InertiaZ) * s.BodyOmega.GetZ()), 2);
+  Show(ui_->Labelfpreal, s.MeasuredPrecession, 2);
 }

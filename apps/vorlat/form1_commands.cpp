@@ -1,19 +1,19 @@
 // The menu commands: start, pause, reset, gravity and the options.
 #include "apps/vorlat/form1.h"
 
-#include "gyroscope/conditions.h"
-#include "gyroscope/state.h"
+#include "gyroscope/commands.h"
 #include "ui_form1.h"
 
 void TForm1::ComenzarClick() {
-  if (!gyroscope::Running) {
+  gyroscope::Simulation& top = gyroscope::Program();
+  if (!top.state.Running) {
     ui_->Reset->setEnabled(true);
-    gyroscope::Running = true;
+    gyroscope::Start(top);
     ui_->Comenzar->setText("&Pausa");
     ui_->Condicion->setEnabled(false);
   } else {
     ui_->Comenzar->setText("&Seguir");
-    gyroscope::Running = false;
+    gyroscope::Pause(top);
   }
 }
 
@@ -23,21 +23,23 @@ void TForm1::ResetClick() {
   ui_->Condicion->setEnabled(true);
   ui_->About->setText("&Activar gravedad");
   GravityOn = false;
-  gyroscope::ResetSimulation();
+  gyroscope::ResetSimulation(gyroscope::Program());
 }
 
 void TForm1::AboutClick() {
   GravityOn = !GravityOn;
   ui_->About->setText(GravityOn ? "&Desactivar gravedad" : "&Activar gravedad");
-  gyroscope::SwitchGravity(GravityOn);
+  gyroscope::SwitchGravity(gyroscope::Program(), GravityOn);
 }
 
 void TForm1::Opcion1Click() {
-  gyroscope::ShowAxes = !gyroscope::ShowAxes;
-  ui_->Opcion1->setText(gyroscope::ShowAxes ? "&Ocultar ejes" : "&Mostrar ejes");
+  bool& shown = gyroscope::Program().state.ShowAxes;
+  shown = !shown;
+  ui_->Opcion1->setText(shown ? "&Ocultar ejes" : "&Mostrar ejes");
 }
 
 void TForm1::Opcion2Click() {
-  gyroscope::ShowTrajectory = !gyroscope::ShowTrajectory;
-  ui_->Opcion2->setText(gyroscope::ShowTrajectory ? "&Ocultar trayectoria" : "&Marcar trayectoria");
+  bool& shown = gyroscope::Program().state.ShowTrajectory;
+  shown = !shown;
+  ui_->Opcion2->setText(shown ? "&Ocultar trayectoria" : "&Marcar trayectoria");
 }

@@ -5,7 +5,6 @@
 
 #include "apps/vorlat/form1_testing.h"
 #include "gyroscope/simulation.h"
-#include "gyroscope/state.h"
 
 namespace {
 
@@ -17,7 +16,8 @@ class VorlatCommandsTest : public VorlatWindowTest {
   // The start item's caption, then which of Reset and Condicion are on, and the run.
   std::string State() {
     return Item("Comenzar")->text().toStdString() + (Item("Reset")->isEnabled() ? " R" : " -") +
-           (Item("Condicion")->isEnabled() ? "C" : "-") + (gyroscope::Running ? " run" : "");
+           (Item("Condicion")->isEnabled() ? "C" : "-") +
+           (gyroscope::Program().state.Running ? " run" : "");
   }
 };
 
@@ -40,7 +40,7 @@ TEST_F(VorlatCommandsTest, AccessKeysPickTheMenuCommands) {
   EXPECT_TRUE(QTest::qWaitFor([&] { return Item("About")->text() == "&Desactivar gravedad"; }));
   shell::testing::PressAccessKey(*form, 'R');
   EXPECT_TRUE(QTest::qWaitFor([&] { return Item("Comenzar")->text() == "&Comenzar"; }));
-  EXPECT_FALSE(gyroscope::Running);
+  EXPECT_FALSE(gyroscope::Program().state.Running);
 }
 
 TEST_F(VorlatCommandsTest, AScrollBarTurnsTheDrawnTopAtOnce) {
@@ -50,8 +50,9 @@ TEST_F(VorlatCommandsTest, AScrollBarTurnsTheDrawnTopAtOnce) {
   const QImage drawing = Drawing();
   const QRect level(Screen(-0.1, 0.315) - QPoint(0, 6), Screen(0.1, 0.315) + QPoint(0, 6));
   EXPECT_GT(CountPixels(drawing, level, QColor(255, 0, 0), 80), 50);
-  EXPECT_EQ(CountPixels(drawing, QRect(Screen(0.25, 0.15), Screen(0.4, -0.15)), QColor(255, 0, 0), 80),
-            0);
+  EXPECT_EQ(
+      CountPixels(drawing, QRect(Screen(0.25, 0.15), Screen(0.4, -0.15)), QColor(255, 0, 0), 80),
+      0);
   Control<QScrollBar>("ScrollBar3")->setValue(45);
   EXPECT_EQ(Text("PsiText"), "45");
 }
@@ -61,12 +62,16 @@ TEST_F(VorlatCommandsTest, AScrollBarTurnsTheDrawnTopAtOnce) {
 class VorlatExitTest : public VorlatWindowTest {
  protected:
   void ExitBy(const std::function<void()>& leave) {
-    ExpectExitBy(leave, [] { return gyroscope::pWorld != nullptr; });
+    ExpectExitBy(leave, [] { return gyroscope::Program().World() != nullptr; });
   }
 };
 
-TEST_F(VorlatExitTest, Salir) { ExitBy([this] { Item("Salir")->trigger(); }); }
-TEST_F(VorlatExitTest, CloseButton) { ExitBy([this] { form->close(); }); }
+TEST_F(VorlatExitTest, Salir) {
+  ExitBy([this] { Item("Salir")->trigger(); });
+}
+TEST_F(VorlatExitTest, CloseButton) {
+  ExitBy([this] { form->close(); });
+}
 TEST_F(VorlatExitTest, ExitAndThenDeactivation) {
   ExitBy([this] {
     Item("Salir")->trigger();

@@ -2,19 +2,19 @@
 #include "apps/vorlat/form1.h"
 
 #include "framework/conversions.h"
+#include "gyroscope/commands.h"
 #include "shell/number_boxes.h"
-#include "gyroscope/conditions.h"
-#include "gyroscope/state.h"
 #include "ui_form1.h"
 
 void TForm1::CondicionClick() {
   ui_->Panel2->show();
   EnableRunCommands(false);
-  const math3d::Vector3& spin = gyroscope::InitialBodyOmega;
+  const gyroscope::State& state = gyroscope::Program().state;
+  const math3d::Vector3& spin = state.InitialBodyOmega;
   ui_->Edit1->setText(framework::FormatReadout(spin.GetX() * RadiansToHertz, 1));
   ui_->Edit2->setText(framework::FormatReadout(spin.GetY() * RadiansToHertz, 1));
   ui_->Edit3->setText(framework::FormatReadout(spin.GetZ() * RadiansToHertz, 1));
-  ui_->Edit4->setText(framework::FormatReadout(gyroscope::GravitySetting, 1));
+  ui_->Edit4->setText(framework::FormatReadout(state.GravitySetting, 1));
 }
 
 void TForm1::BitBtn1Click() {
@@ -23,7 +23,8 @@ void TForm1::BitBtn1Click() {
     return;  // the panel stays open with the text as typed
   ui_->Panel2->hide();
   EnableRunCommands(true);
-  gyroscope::ApplyInitialConditions((*values)[0], (*values)[1], (*values)[2], (*values)[3]);
+  gyroscope::ApplyInitialConditions(gyroscope::Program(), (*values)[0], (*values)[1], (*values)[2],
+                                    (*values)[3]);
 }
 
 void TForm1::EnableRunCommands(bool enabled) {

@@ -5,7 +5,7 @@
 #include <QScrollBar>
 
 #include "apps/vorlat/form1_testing.h"
-#include "gyroscope/state.h"
+#include "gyroscope/simulation.h"
 
 namespace {
 
@@ -40,9 +40,10 @@ TEST_F(VorlatPanelsTest, ConditionsRoundTrip) {
   EXPECT_TRUE(messages.isEmpty());
   EXPECT_FALSE(PanelShown("Panel2"));
   EXPECT_EQ(RunCommands(), 1);
-  EXPECT_FLOAT_EQ(gyroscope::InitialBodyOmega.GetX(), 1.234f * math3d::TwoPi);
-  EXPECT_FLOAT_EQ(gyroscope::GravitySetting, 9.8f);
-  EXPECT_EQ(gyroscope::Gravity, 0.0f);  // takes effect when gravity is next switched on
+  EXPECT_FLOAT_EQ(gyroscope::Program().state.InitialBodyOmega.GetX(), 1.234f * math3d::TwoPi);
+  EXPECT_FLOAT_EQ(gyroscope::Program().state.GravitySetting, 9.8f);
+  EXPECT_EQ(gyroscope::Program().state.Gravity,
+            0.0f);  // takes effect when gravity is next switched on
   ASSERT_TRUE(WaitForTicks(1));
   EXPECT_EQ(Text("LabelfxPrima"), "1,2");
   EXPECT_EQ(Text("LabelRadio"), "0,125");
@@ -51,12 +52,12 @@ TEST_F(VorlatPanelsTest, ConditionsRoundTrip) {
   Item("Condicion")->trigger();
   EXPECT_EQ(Boxes().first(), "1,2");
   ClickOk("BitBtn1");
-  EXPECT_FLOAT_EQ(gyroscope::InitialBodyOmega.GetX(), 1.2f * math3d::TwoPi);
+  EXPECT_FLOAT_EQ(gyroscope::Program().state.InitialBodyOmega.GetX(), 1.2f * math3d::TwoPi);
 }
 
 TEST_F(VorlatPanelsTest, ABadNumberStoresNothingAndKeepsThePanelOpen) {
   Item("Condicion")->trigger();
-  const math3d::Vector3 spin = gyroscope::InitialBodyOmega;
+  const math3d::Vector3 spin = gyroscope::Program().state.InitialBodyOmega;
   Type("Edit1", "3");
   Type("Edit4", "abc");
   ClickOk("BitBtn1");
@@ -65,14 +66,14 @@ TEST_F(VorlatPanelsTest, ABadNumberStoresNothingAndKeepsThePanelOpen) {
   EXPECT_TRUE(PanelShown("Panel2"));
   EXPECT_EQ(RunCommands(), 0);
   EXPECT_EQ(Boxes(), QStringList({"3", "0.0", "10.0", "abc"}));
-  EXPECT_EQ(gyroscope::InitialBodyOmega.GetX(), spin.GetX());
-  EXPECT_FLOAT_EQ(gyroscope::GravitySetting, 2.5f);
+  EXPECT_EQ(gyroscope::Program().state.InitialBodyOmega.GetX(), spin.GetX());
+  EXPECT_FLOAT_EQ(gyroscope::Program().state.GravitySetting, 2.5f);
 
   Type("Edit4", "4");
   ClickOk("BitBtn1");
   EXPECT_FALSE(PanelShown("Panel2"));
-  EXPECT_FLOAT_EQ(gyroscope::InitialBodyOmega.GetX(), 3.0f * math3d::TwoPi);
-  EXPECT_FLOAT_EQ(gyroscope::GravitySetting, 4.0f);
+  EXPECT_FLOAT_EQ(gyroscope::Program().state.InitialBodyOmega.GetX(), 3.0f * math3d::TwoPi);
+  EXPECT_FLOAT_EQ(gyroscope::Program().state.GravitySetting, 4.0f);
 }
 
 TEST_F(VorlatPanelsTest, TheScrollBarsSetTheOrientationTheConditionsStartFrom) {
@@ -80,8 +81,8 @@ TEST_F(VorlatPanelsTest, TheScrollBarsSetTheOrientationTheConditionsStartFrom) {
   Control<QScrollBar>("ScrollBar2")->setValue(0);  // the axle upright
   ClickOk("BitBtn1");
   // Spin about the body's z axis, now the space's z axis.
-  EXPECT_NEAR(gyroscope::InitialOmega.GetZ(), 10.0f * math3d::TwoPi, 1e-3f);
-  EXPECT_NEAR(gyroscope::InitialOmega.GetY(), 0.0f, 1e-3f);
+  EXPECT_NEAR(gyroscope::Program().state.InitialOmega.GetZ(), 10.0f * math3d::TwoPi, 1e-3f);
+  EXPECT_NEAR(gyroscope::Program().state.InitialOmega.GetY(), 0.0f, 1e-3f);
   ASSERT_TRUE(WaitForTicks(1));
   EXPECT_EQ(Text("Labelfz"), "10.0");
 }
@@ -92,7 +93,7 @@ TEST_F(VorlatPanelsTest, HelpAndAboutOpenAndCloseWithoutPausing) {
        {std::tuple{"Ayuda", "Panel3", "BitBtn3"}, {"Acerca", "Panel1", "BitBtn2"}}) {
     Item(item)->trigger();
     EXPECT_TRUE(PanelShown(panel)) << panel;
-    EXPECT_TRUE(gyroscope::Running);
+    EXPECT_TRUE(gyroscope::Program().state.Running);
     EXPECT_EQ(RunCommands(), 1);
     ClickOk(ok);
     EXPECT_FALSE(PanelShown(panel)) << panel;

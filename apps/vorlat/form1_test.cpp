@@ -3,7 +3,6 @@
 
 #include "apps/vorlat/form1_testing.h"
 #include "gyroscope/simulation.h"
-#include "gyroscope/state.h"
 
 namespace {
 
@@ -26,10 +25,10 @@ TEST_F(VorlatWindowTest, EveryTextFitsItsBoxInsideTheWindow) {
 
 TEST_F(VorlatWindowTest, StartUpReadoutsShowTheDefaultTop) {
   const std::pair<const char*, const char*> readouts[] = {
-      {"LabelMasa", "2.0"},     {"LabelLargo", "0.30"}, {"LabelRadio", "0.125"},
+      {"LabelMasa", "2.0"},      {"LabelLargo", "0.30"},   {"LabelRadio", "0.125"},
       {"LabelEspesor", "0.015"}, {"LabelDensidad", "2.7"}, {"Labelgravedad", "0.0"},
-      {"LabelfzPrima", "10.0"}, {"Labelfy", "10.0"},  // the axle lies along +y
-      {"LabelEc", "30.7"},      {"LabelEp", "0.0"},     {"Labelfp", "0.00"}};
+      {"LabelfzPrima", "10.0"},  {"Labelfy", "10.0"},  // the axle lies along +y
+      {"LabelEc", "30.7"},       {"LabelEp", "0.0"},       {"Labelfp", "0.00"}};
   for (const auto& [label, text] : readouts) EXPECT_EQ(Text(label), text) << label;
 }
 
@@ -43,10 +42,10 @@ TEST_F(VorlatWindowTest, GravityShowsItsSettingAndTheTheoreticalPrecession) {
   // Reset before the first start switches gravity off too.
   Item("About")->trigger();
   EXPECT_EQ(Item("About")->text(), "&Desactivar gravedad");
-  EXPECT_EQ(gyroscope::Gravity, gyroscope::GravitySetting);
+  EXPECT_EQ(gyroscope::Program().state.Gravity, gyroscope::Program().state.GravitySetting);
   Item("Reset")->trigger();
   EXPECT_EQ(Item("About")->text(), "&Activar gravedad");  // no trailing blank now
-  EXPECT_EQ(gyroscope::Gravity, 0.0f);
+  EXPECT_EQ(gyroscope::Program().state.Gravity, 0.0f);
   ASSERT_TRUE(WaitForTicks(1));
   EXPECT_EQ(Text("Labelgravedad"), "0.0");
 }
@@ -74,9 +73,9 @@ TEST_F(VorlatWindowTest, ARunWithGravityTracesTheAxlesEndUnlessHiddenAndResetWip
   EXPECT_LE(CountPixels(Drawing(), Everywhere, Green, 40), 4);  // all points at one place
 
   // A clock that moves 10 ms a frame gives the same run however fast frames come.
-  gyroscope::SetClock([ms = std::uint32_t(0)]() mutable { return ms += 10; });
+  gyroscope::Program().SetClock([ms = std::uint32_t(0)]() mutable { return ms += 10; });
   struct RealClockAfterwards {
-    ~RealClockAfterwards() { gyroscope::SetClock(math3d::SystemMilliseconds); }
+    ~RealClockAfterwards() { gyroscope::Program().SetClock(math3d::SystemMilliseconds); }
   } real_clock_afterwards;
 
   Item("About")->trigger();

@@ -3,8 +3,6 @@
 #include <cmath>
 
 #include "freebody/commands.h"
-#include "freebody/step.h"
-#include "freebody/world.h"
 #include "tools/simtrace/csv.h"
 #include "tools/simtrace/frame_loop.h"
 #include "tools/simtrace/options.h"
@@ -22,16 +20,16 @@ void AddMatrix(CsvLine& line, const math3d::Matrix3x3& m) {
     for (unsigned column = 0; column < 3; ++column) line.Add(m(row, column));
 }
 
-std::string Row(double t) {
+std::string Row(double t, const freebody::simulation_world& world) {
   using namespace freebody;
-  const BodyConfiguration& block = pWorld->Source(BlockBody);
+  const BodyConfiguration& block = world.Source(BlockBody);
   const Vector3& L = block.AngularMomentum;
   const Vector3& w = block.AngularVelocity;
   const float kinetic = 0.5f * (L[0] * w[0] + L[1] * w[1] + L[2] * w[2]);
   CsvLine line;
   line.Add(t);
   AddMatrix(line, block.Orientation);
-  AddMatrix(line, pWorld->Source(FrameBody).Orientation);
+  AddMatrix(line, world.Source(FrameBody).Orientation);
   line.Add(w.GetX()).Add(w.GetY()).Add(w.GetZ()).Add(kinetic);
   return line.Text();
 }
@@ -74,25 +72,24 @@ void RunFreeBodyTrace(const std::vector<std::string>& args, std::ostream& out) {
   SimulatedRun run(timing);
 
   // As the window does it: an example, the scroll bars and the panel's Ok, start.
-  freebody::RestoreStartUpState();
-  freebody::SetClock(run.Clock());
-  freebody::SetUpSimulation();
+  freebody::Simulation block(run.Clock());
+  block.SetUpSimulation();
   if (example_given)
-    freebody::ApplyExample(example_number);
+    freebody::ApplyExample(block, example_number);
   if (euler_given)
-    freebody::SetEulerAngles(angles);
+    freebody::SetEulerAngles(block, angles);
   if (euler_given || momentum_given) {
     freebody::AcceptInitialConditions(
-        momentum_given ? math3d::Vector3(float(momentum[0]), float(momentum[1]), float(momentum[2]))
-                       : freebody::InitialMomentum);
+        block, momentum_given
+                   ? math3d::Vector3(float(momentum[0]), float(momentum[1]), float(momentum[2]))
+                   : block.state.InitialMomentum);
   }
-  freebody::RotatingView = rotating_view;
+  block.state.RotatingView = rotating_view;
   if (!paused)
-    freebody::Start();
+    freebody::Start(block);
 
   out << kHeader;
-  run.Run(freebody::AdvanceFrame, [&out](double t) { out << Row(t); });
-  freebody::ReleaseScene();
+  run.Run([&block] { block.AdvanceFrame(); }, [&](double t) { out << Row(t, *block.World()); });
 }
 
 }  // namespace simtrace

@@ -1,8 +1,6 @@
 #include "tools/simtrace/gyroscope_trace.h"
 
-#include "gyroscope/conditions.h"
-#include "gyroscope/simulation.h"
-#include "gyroscope/state.h"
+#include "gyroscope/commands.h"
 #include "tools/simtrace/csv.h"
 #include "tools/simtrace/frame_loop.h"
 #include "tools/simtrace/options.h"
@@ -20,15 +18,14 @@ void AddVector(CsvLine& line, const math3d::Vector3& v) {
   line.Add(v.GetX()).Add(v.GetY()).Add(v.GetZ());
 }
 
-std::string Row(double t) {
-  using namespace gyroscope;
+std::string Row(double t, const gyroscope::State& s) {
   CsvLine line;
-  line.Add(t).Add(TipX).Add(TipY).Add(TipZ).Add(TipAzimuth).Add(MeasuredPrecession);
-  AddVector(line, Omega);
-  AddVector(line, BodyOmega);
-  AddVector(line, Momentum);
-  line.Add(KineticEnergy).Add(PotentialEnergy).Add(MechanicalEnergy);
-  line.Add(std::int64_t(RevolutionCount));
+  line.Add(t).Add(s.TipX).Add(s.TipY).Add(s.TipZ).Add(s.TipAzimuth).Add(s.MeasuredPrecession);
+  AddVector(line, s.Omega);
+  AddVector(line, s.BodyOmega);
+  AddVector(line, s.Momentum);
+  line.Add(s.KineticEnergy).Add(s.PotentialEnergy).Add(s.MechanicalEnergy);
+  line.Add(std::int64_t(s.RevolutionCount));
   return line.Text();
 }
 
@@ -53,20 +50,19 @@ void RunGyroscopeTrace(const std::vector<std::string>& args, std::ostream& out) 
   }
   SimulatedRun run(timing);
 
-  // As the window does it: set-up, the conditions panel's OK, gravity, start.
-  gyroscope::SetClock(run.Clock());
-  gyroscope::SetUpSimulation();
-  gyroscope::Running = false;
-  gyroscope::ShowTrajectory = true;
-  gyroscope::SetEulerAngles(float(euler[0]), float(euler[1]), float(euler[2]));
-  gyroscope::ApplyInitialConditions(freq[0], freq[1], freq[2],
-                                    gravity_on ? gravity : gyroscope::GravitySetting);
-  gyroscope::SwitchGravity(gravity_on);
-  gyroscope::Running = !paused;
+  // As the window does it: set-up, the scroll bars, the conditions panel's OK,
+  // gravity, start.
+  gyroscope::Simulation top(run.Clock());
+  top.SetUpSimulation();
+  gyroscope::SetEulerAngles(top, float(euler[0]), float(euler[1]), float(euler[2]));
+  gyroscope::ApplyInitialConditions(top, freq[0], freq[1], freq[2],
+                                    gravity_on ? gravity : top.state.GravitySetting);
+  gyroscope::SwitchGravity(top, gravity_on);
+  if (!paused)
+    gyroscope::Start(top);
 
   out << kHeader;
-  run.Run(gyroscope::AdvanceFrame, [&out](double t) { out << Row(t); });
-  gyroscope::ReleaseScene();
+  run.Run([&top] { top.AdvanceFrame(); }, [&](double t) { out << Row(t, top.state); });
 }
 
 }  // namespace simtrace

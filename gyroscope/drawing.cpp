@@ -1,17 +1,15 @@
-#include "gyroscope/render.h"
+#include "gyroscope/drawing.h"
 
 #include <GL/gl.h>
 #include <GL/glu.h>
 
-#include "scene/scene_gl.h"
-
 #include "gyroscope/parameters.h"
-#include "gyroscope/state.h"
-#include "gyroscope/world.h"
 
 namespace gyroscope {
 
 namespace {
+
+enum Part { Disc, Axle, Cross };
 
 void DrawDisc() {
   glPushMatrix();
@@ -56,58 +54,33 @@ void DrawCross() {
   glEnd();
 }
 
-void Compile(DisplayList list, void (*draw)()) {
-  glNewList(list, GL_COMPILE);
-  draw();
-  glEndList();
-}
-
-void CallPlaced(const GLfloat* placement, DisplayList list) {
-  glPushMatrix();
-  glMultMatrixf(placement);
-  glCallList(list);
-  glPopMatrix();
-}
-
-// The box around the pivot, white, with its grey floor.
-void DrawBox() {
-  glPushMatrix();
-  glColor3f(1.0f, 1.0f, 1.0f);
-  scene::DrawRoom(BoxSize / 2.0f);
-  glPopMatrix();
-}
-
-void DrawTrace() {
+void DrawTrace(const State& state) {
   glColor3f(0.0f, 1.0f, 0.0f);
-  for (int i = 0; i < TraceLength; ++i) {
-    glBegin(GL_POINTS);
-    glVertex3f(TraceX[i], TraceY[i], TraceZ[i]);
-    glEnd();
-  }
+  glBegin(GL_POINTS);
+  for (int i = 0; i < TraceLength; ++i)
+    glVertex3f(state.TraceX[i], state.TraceY[i], state.TraceZ[i]);
+  glEnd();
 }
 
 }  // namespace
 
-void CompileDisplayLists() {
-  Compile(DiscList, DrawDisc);
-  Compile(AxleList, DrawAxle);
-  Compile(CrossList, DrawCross);
+void Drawing::Compile() {
+  lists_.Compile({DrawDisc, DrawAxle, DrawCross});
 }
 
-void simulation_world::Render() {
+void Drawing::Draw(const State& state) const {
   glEnable(GL_LIGHTING);
-  const BodyConfiguration& source = Body.Configurations[SourceIndex];
-  GLfloat placement[16];
-  math3d::ToOpenGLMatrix(source.Orientation, source.Position, placement);
   glDisable(GL_CULL_FACE);
-  CallPlaced(placement, DiscList);
+  lists_.CallTurned(Disc, state.Orientation);
   glDisable(GL_LIGHTING);
-  CallPlaced(placement, AxleList);
-  if (ShowAxes)
-    CallPlaced(placement, CrossList);
-  DrawBox();
-  if (ShowTrajectory)
-    DrawTrace();
+  lists_.CallTurned(Axle, state.Orientation);
+  if (state.ShowAxes)
+    lists_.CallTurned(Cross, state.Orientation);
+  // The box around the pivot, white, with its grey floor.
+  glColor3f(1.0f, 1.0f, 1.0f);
+  scene::DrawRoom(BoxSize / 2.0f);
+  if (state.ShowTrajectory)
+    DrawTrace(state);
 }
 
 }  // namespace gyroscope

@@ -1,0 +1,31 @@
+#pragma once
+// One run of the block: its State, its world and the clock its frames follow.
+// Nothing here draws: the drawing library adds the GL set-up and the frame's paint.
+
+#include "freebody/parameters.h"
+#include "freebody/state.h"
+#include "freebody/world.h"
+#include "math/stepped_run.h"
+
+namespace freebody {
+
+// SetUpSimulation (the room, 8 x 8 x 8), ResetWorld, ReleaseScene, LastTime,
+// World, Reset and SetClock come from SteppedRun.
+class Simulation : public math3d::SteppedRun<State, simulation_world, MaxStepMicroseconds> {
+ public:
+  using SteppedRun::SteppedRun;
+
+  // One frame without drawing: advances the world to the clock in sub-steps of at
+  // most MaxStep and writes the orientations reached back into the state, where
+  // pause, reset and the scroll bars start from. Nothing without a world.
+  void AdvanceFrame();
+};
+
+// The program's one block, which the window drives.
+Simulation& Program();
+
+// Program().ResetWorld() and Program().ReleaseScene(), for the window.
+void ResetWorld();
+void ReleaseScene();
+
+}  // namespace freebody
