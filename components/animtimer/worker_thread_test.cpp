@@ -12,35 +12,29 @@
 namespace Animtimer {
 namespace {
 
-struct Seen {
-  std::size_t stack = 0;
-  int niceness = 0;
-};
-
-void Report(void* raw) {
-  auto* promise = static_cast<std::promise<Seen>*>(raw);
+// Stack size and niceness of the calling thread.
+std::pair<std::size_t, int> Seen() {
   pthread_attr_t attributes;
   pthread_getattr_np(pthread_self(), &attributes);
-  Seen seen;
-  pthread_attr_getstacksize(&attributes, &seen.stack);
+  std::size_t stack = 0;
+  pthread_attr_getstacksize(&attributes, &stack);
   pthread_attr_destroy(&attributes);
-  seen.niceness = getpriority(PRIO_PROCESS, 0);
-  promise->set_value(seen);
+  return {stack, getpriority(PRIO_PROCESS, 0)};
 }
 
 TEST(WorkerThread, RunsOnASmallStackOneStepBelowTheCaller) {
-  std::promise<Seen> promise;
-  auto seen = promise.get_future();
-  ASSERT_TRUE(StartWorkerThread(&Report, &promise));
-  const Seen worker = seen.get();
-  EXPECT_GE(worker.stack, std::size_t(PTHREAD_STACK_MIN));
+  std::promise<std::pair<std::size_t, int>> promise;
+  ASSERT_TRUE(StartWorkerThread(
+      [](void* p) { static_cast<decltype(promise)*>(p)->set_value(Seen()); }, &promise));
+  const auto [stack, niceness] = promise.get_future().get();
+  EXPECT_GE(stack, std::size_t(PTHREAD_STACK_MIN));
   pthread_attr_t defaults;
   pthread_getattr_default_np(&defaults);
   std::size_t usual = 0;
   pthread_attr_getstacksize(&defaults, &usual);
   pthread_attr_destroy(&defaults);
-  EXPECT_LT(worker.stack, usual / 4);
-  EXPECT_EQ(worker.niceness, std::min(getpriority(PRIO_PROCESS, 0) + 1, 19));
+  EXPECT_LT(stack, usual / 4);
+  EXPECT_EQ(niceness, std::min(Seen().second + 1, 19));
 }
 
 }  // namespace

@@ -7,62 +7,30 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
-// The editor on a panel's Font3D_Type, counting the designer's modified notices.
-class FontEditorTest : public testing::Test {
- protected:
-  OpenGLFontProperyEditor Editor(OpenGLFontProperyEditor::FontDialog dialog) {
-    return OpenGLFontProperyEditor([this] { return panel.Font3D_Type(); },
-                                   [this](const QFont& font) {
-                                     panel.setProperty("Font3D_Type", font);
-                                     ++modified;
-                                   },
-                                   std::move(dialog));
-  }
-
-  // Answers the font dialog that is about to run: picks DejaVu Serif at 20 points.
-  static void AnswerDialog() {
-    QTimer::singleShot(0, [] {
+// The editor on a panel's Font3D_Type with the real dialog (in points), answered as it
+// opens: it starts from the property's font, and only confirming stores the choice.
+TEST(FontEditorTest, TheDialogStartsFromThePropertysFontAndOnlyConfirmingStoresItsChoice) {
+  TOpenGLPanel panel;
+  const QFont before(QStringLiteral("DejaVu Sans"), 12), chosen(QStringLiteral("DejaVu Serif"), 20);
+  panel.SetFont3DType(before);
+  int modified = 0;
+  OpenGLFontProperyEditor editor([&] { return panel.Font3D_Type(); },
+                                 [&](const QFont& font) {
+                                   panel.setProperty("Font3D_Type", font);
+                                   ++modified;
+                                 });
+  for (bool confirm : {false, true}) {
+    QTimer::singleShot(0, [&] {
       auto* dialog = qobject_cast<QFontDialog*>(QApplication::activeModalWidget());
       ASSERT_NE(dialog, nullptr);
-      QFont font(QStringLiteral("DejaVu Serif"));
-      font.setPointSize(20);  // the dialog works in points
-      dialog->setCurrentFont(font);
-      dialog->accept();
+      EXPECT_EQ(dialog->currentFont().family(), before.family());
+      dialog->setCurrentFont(chosen);
+      confirm ? dialog->accept() : dialog->reject();
     });
+    editor.Edit();
+    const QFont& now = confirm ? chosen : before;
+    EXPECT_EQ(std::pair(panel.Font3D_Type().family(), panel.Font3D_Type().pointSize()),
+              std::pair(now.family(), now.pointSize()));
+    EXPECT_EQ(modified, int(confirm));
   }
-
-  TOpenGLPanel panel;
-  int modified = 0;
-};
-
-TEST_F(FontEditorTest, TheDialogStartsFromThePropertysFontAndConfirmingStoresItsChoice) {
-  QFont seen, chosen(QStringLiteral("DejaVu Sans Mono"));
-  chosen.setBold(true);
-  bool confirm = false;
-  auto editor = Editor([&](QFont& font) {
-    seen = font;
-    font = chosen;
-    return confirm;
-  });
-  const QFont before = panel.Font3D_Type();
-  editor.Edit();
-  EXPECT_EQ(seen, before);
-  EXPECT_EQ(panel.Font3D_Type(), before);  // cancelled
-  EXPECT_EQ(modified, 0);
-  confirm = true;
-  editor.Edit();
-  EXPECT_EQ(panel.Font3D_Type(), chosen);
-  EXPECT_EQ(modified, 1);
 }
-
-TEST_F(FontEditorTest, TheRealDialogConfirmedSetsItsFont) {
-  AnswerDialog();
-  Editor(OpenGLFontProperyEditor::RunFontDialog).Edit();
-  EXPECT_EQ(panel.Font3D_Type().family(), QStringLiteral("DejaVu Serif"));
-  EXPECT_EQ(panel.Font3D_Type().pointSize(), 20);
-  EXPECT_EQ(modified, 1);
-}
-
-}  // namespace

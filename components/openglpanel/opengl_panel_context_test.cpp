@@ -1,184 +1,211 @@
-#include "components/openglpanel/panel_test_support.h"
+// The panel's steps against the fake platform: every call, [message box] and event in order.
+#include "components/openglpanel/gl_platform_testing.h"
+#include "components/openglpanel/palette_ramp.h"
+#include "framework/messages.h"
 
 #include <cfenv>
+#include <cmath>
+#include <functional>
+#include <iterator>
+#include <sstream>
+
+#if defined(__x86_64__) || defined(__i386__)
+#include <xmmintrin.h>
+#endif
 
 namespace {
 
 using P = TOpenGLPanel;
 
-class PanelContextTest : public FakePanelTest {
- protected:
-  std::uint32_t RequestedFlags() {
-    panel.CreateGLContext();
-    return panel.fake.requested ? panel.fake.requested->dwFlags : 0;
-  }
-
-  void ExpectNoHandles() {
-    EXPECT_EQ(panel.DeviceContext(), HDC{});
-    EXPECT_EQ(panel.RenderingContext(), HGLRC{});
-    EXPECT_EQ(panel.Palette(), HPALETTE{});
-    EXPECT_EQ(panel.fake.current, HGLRC{});
-  }
-
-  // Window creation with OnInit bound; returns what was logged.
-  Log Create() {
-    panel.Bind(&P::OnInit, "OnInit");
+// Each case: a fresh panel described with the palette format (OnInit, OnPaint and
+// OnResize bound unless said otherwise) is created with the calls `failing`, unless the
+// first step is the creation; then the steps' log is compared.
+TEST(PanelStepsTest, EachStepCallsThePlatformInOrderAndStopsAtAFailure) {
+  const std::string made =
+      "GetDC ChoosePixelFormat SetPixelFormat DescribePixelFormat CreatePalette wglCreateContext";
+  const std::string failed = " ReleaseDC [Open GL Context Create Failed]";
+  const std::string query =
+      "SelectPalette RealizePalette wglMakeCurrent wglMakeCurrent(null) SelectPalette";
+  const struct {
+    std::string step, failing, log;
+    bool context = true;  // left with one
+    qintptr answer = 77;  // a palette message's, 77 before
+    int realized = 0;
+    int colour_bits = 8;
+    bool bound = true;
+  } cases[] = {
+      {"Create", "", made + " wglMakeCurrent OnInit(current) wglMakeCurrent(null)"},
+      {"Create", "ChoosePixelFormat", "GetDC ChoosePixelFormat [ChoosePixelFormat:9]" + failed,
+       false},
+      {"Create", "SetPixelFormat",
+       "GetDC ChoosePixelFormat SetPixelFormat [SetPixelFormat:9]" + failed, false},
+      {"Create", "CreatePalette", made.substr(0, made.rfind(' ')) + " [CreatePalette:9]" + failed,
+       false},
+      // 2^16 entries would wrap a logical palette's 16-bit count.
+      {"Create", "",
+       "GetDC ChoosePixelFormat SetPixelFormat DescribePixelFormat "
+       "[ConstructPalette: Malloc failure]" +
+           failed,
+       false, 77, 0, 16},
+      // The stock palette is selected, in the foreground, before the panel's own is deleted.
+      {"Create", "wglCreateContext",
+       made + " [wglRenderingContext:9] GetStockObject SelectPalette DeleteObject" + failed, false},
+      {"Create", "wglCreateContext DeleteObject",
+       made + " [wglRenderingContext:9] GetStockObject SelectPalette DeleteObject " +
+           "[DeleteObject: Failed]" + failed,
+       false},
+      // OnInit runs even when making current fails; without OnInit nothing is made current.
+      {"Create", "wglMakeCurrent",
+       made + " wglMakeCurrent [wglMakeCurrent:9] OnInit wglMakeCurrent(null)"},
+      {"Create Paint Resize", "", made, true, 77, 0, 8, false},
+      {"Destroy", "", "wglMakeCurrent(null) wglDeleteContext DeleteObject ReleaseDC", false},
+      {"Destroy", "wglDeleteContext DeleteObject ReleaseDC",
+       "wglMakeCurrent(null) wglDeleteContext [wglDeleteContext:9] DeleteObject "
+       "[DeleteObject: Failed] ReleaseDC [ReleaseDC: Failed]",
+       false},
+      {"Destroy", "ChoosePixelFormat", "wglMakeCurrent(null)", false},
+      {"Paint", "",
+       "SelectPalette RealizePalette wglMakeCurrent OnPaint(current) SwapBuffers SelectPalette "
+       "wglMakeCurrent(null)"},
+      {"Paint", "RealizePalette", "SelectPalette RealizePalette [RealizePalette:9]"},
+      {"Paint", "wglMakeCurrent", "SelectPalette RealizePalette wglMakeCurrent [wglMakeCurrent:9]"},
+      {"Resize", "", "wglMakeCurrent OnResize(current) wglMakeCurrent(null)"},
+      {"Resize", "wglMakeCurrent", "wglMakeCurrent [wglMakeCurrent:9]"},
+      {"MakeCurrent", "", "wglMakeCurrent"},
+      {"MakeCurrent", "wglMakeCurrent", "wglMakeCurrent [wglMakeCurrent:9]"},
+      {"SwapBuffers", "", "SwapBuffers"},
+      // Realized entries that changed mean a repaint; the answer is their count.
+      {"QueryNewPalette", "", query + " InvalidateRect", true, 12, 12},
+      {"QueryNewPalette", "", query, true, 0},
+      {"QueryNewPalette", "RealizePalette", "SelectPalette RealizePalette [RealizePalette:9]"},
+      {"QueryNewPalette", "wglMakeCurrent", "SelectPalette RealizePalette wglMakeCurrent", true, 0,
+       12},
+      {"PaletteChanged", "", query + " InvalidateRect", true, 77, 3},
+      {"OwnPaletteChanged", "", "", true, 77, 3},
+      // Without a context (its creation failed) or without their event, steps do nothing.
+      {"Paint Resize MakeCurrent SwapBuffers QueryNewPalette", "ChoosePixelFormat", "", false, 0},
+      {"Paint Resize", "", "", true, 77, 0, 8, false}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.step + " failing " + c.failing);
+    FakePanel panel;
+    framework::SetMessageSink(
+        [&](const QString& text) { panel.fake.Note("[" + text.toStdString() + "]"); });
+    if (c.bound) {
+      panel.Bind(&P::OnInit, "OnInit");
+      panel.Bind(&P::OnPaint, "OnPaint");
+      panel.Bind(&P::OnResize, "OnResize");
+    }
+    panel.fake.described = PaletteFormat(c.colour_bits);
+    panel.fake.failing = c.failing;
+    panel.fake.realize_result = c.realized;
+    if (!c.step.starts_with("Create"))
+      panel.WMCreate();
     panel.fake.log.clear();
-    panel.WMCreate();
-    return panel.fake.log;
+    FakePanel::TMessage message{c.step == "OwnPaletteChanged" ? &panel : nullptr, 77};
+    const std::map<std::string, std::function<void()>> steps{
+        {"Create", [&] { panel.WMCreate(); }},
+        {"Destroy", [&] { panel.WMDestroy(); }},
+        {"Paint", [&] { panel.Paint(); }},
+        {"Resize", [&] { panel.Resize(); }},
+        {"MakeCurrent", [&] { panel.MakeOpenGLPanelCurrent(); }},
+        {"SwapBuffers", [&] { panel.SwapBuffers(); }},
+        {"QueryNewPalette", [&] { panel.WMQueryNewPalette(message); }},
+        {"PaletteChanged", [&] { panel.WMPaletteChanged(message); }},
+        {"OwnPaletteChanged", [&] { panel.WMPaletteChanged(message); }}};
+    std::istringstream names(c.step);
+    for (std::string step; names >> step;) steps.at(step)();
+    EXPECT_EQ(panel.fake.log, c.log);
+    EXPECT_EQ(message.Result, c.answer);
+    EXPECT_EQ(panel.RenderingContext(), c.context ? FakeGLPlatform::kContext : HGLRC{});
+    EXPECT_EQ(panel.Palette(), c.context ? FakeGLPlatform::kPalette : HPALETTE{});
+    EXPECT_EQ(panel.DeviceContext() == HDC{}, !c.context);
+    EXPECT_EQ(panel.fake.current, c.log == "wglMakeCurrent" ? FakeGLPlatform::kContext : HGLRC{});
+    // A palette selected for a step goes back, as background, once the step is through.
+    std::istringstream entries(c.log);
+    const auto selects =
+        std::count(std::istream_iterator<std::string>(entries), {}, "SelectPalette");
+    const HPALETTE own =
+        c.step == "Create" ? FakeGLPlatform::kStockPalette : FakeGLPlatform::kPalette;
+    EXPECT_EQ(panel.fake.selected, selects == 1 ? own : HPALETTE{});
+    EXPECT_EQ(panel.fake.background, selects == 2);
+    panel.fake.failing.clear();  // the panel's own last release shows no box
   }
-};
-
-TEST_F(PanelContextTest, DefaultFormatRequestsTheDescriptorOf0x25) {
-  EXPECT_EQ(RequestedFlags(), 0x25u);
-  const PIXELFORMATDESCRIPTOR& pfd = *panel.fake.requested;
-  EXPECT_EQ(pfd.nSize, 40);
-  EXPECT_EQ(pfd.nVersion, 1);
-  EXPECT_EQ(pfd.iPixelType, PFD_TYPE_RGBA);
-  EXPECT_EQ(pfd.cColorBits, 32);
-  EXPECT_EQ(pfd.cDepthBits, 32);
-  EXPECT_EQ(pfd.cAlphaBits + pfd.cAccumBits + pfd.cStencilBits + pfd.cAuxBuffers, 0);
-  EXPECT_EQ(pfd.iLayerType, 0);
-  EXPECT_TRUE(panel.DoubleBuffered());
+  framework::SetMessageSink(nullptr);
 }
 
-TEST_F(PanelContextTest, EachFlagMemberRequestsItsDescriptorFlag) {
-  const std::pair<P::TPFDFlags, std::uint32_t> table[] = {
-      {P::f_PFD_DRAW_TO_WINDOW, 0x4},        {P::f_PFD_DRAW_TO_BITMAP, 0x8},
-      {P::f_PFD_SUPPORT_OPENGL, 0x20},       {P::f_PFD_GENERIC_ACCELERATED, 0x1000},
-      {P::f_PFD_GENERIC_FORMAT, 0x40},       {P::f_PFD_NEED_PALETTE, 0x80},
-      {P::f_PFD_NEED_SYSTEM_PALETTE, 0x100}, {P::f_PFD_STEREO, 0x2},
-      {P::f_PFD_SWAP_LAYER_BUFFERS, 0x800}};
-  std::uint32_t all = 0;
-  P::TPFDFlagSet members = P::f_PFD_DOUBLEBUFFER;
-  for (const auto& [member, flag] : table) {
-    SCOPED_TRACE(flag);
-    panel.SetPFDFlags(member | P::f_PFD_DOUBLEBUFFER);
-    EXPECT_EQ(RequestedFlags(), flag | PFD_DOUBLEBUFFER);
-    all |= flag;
-    members |= member;
-  }
-  panel.SetPFDFlags(members);
-  EXPECT_EQ(panel.PFDFlags(), members);
-  EXPECT_EQ(RequestedFlags(), all | PFD_DOUBLEBUFFER);
-}
-
-TEST_F(PanelContextTest, SetPFDFlagsKeepsExactlyOneOfGdiAndDoubleBuffer) {
-  const P::TPFDFlagSet base = P::f_PFD_DRAW_TO_WINDOW | P::f_PFD_SUPPORT_OPENGL;
-  const P::TPFDFlagSet both = base | P::f_PFD_SUPPORT_GDI | P::f_PFD_DOUBLEBUFFER;
-  panel.SetPFDFlags(both);  // held double buffer: GDI wins
-  EXPECT_EQ(panel.PFDFlags(), base | P::f_PFD_SUPPORT_GDI);
-  EXPECT_EQ(RequestedFlags(), PFD_DRAW_TO_WINDOW | PFD_SUPPORT_OPENGL | PFD_SUPPORT_GDI);
-  EXPECT_FALSE(panel.DoubleBuffered());
-  panel.SetPFDFlags(both);  // held GDI: double buffer wins
-  EXPECT_EQ(panel.PFDFlags(), base | P::f_PFD_DOUBLEBUFFER);
-  panel.SetPFDFlags(base);  // held double buffer, neither given: switches to GDI
-  EXPECT_EQ(panel.PFDFlags(), base | P::f_PFD_SUPPORT_GDI);
-  panel.SetPFDFlags(base);  // held GDI, neither given: switches back
-  EXPECT_EQ(panel.PFDFlags(), base | P::f_PFD_DOUBLEBUFFER);
-}
-
-TEST_F(PanelContextTest, PixelTypeAndDepthsAreReadOnlyWhenTheContextIsMade) {
+TEST(PanelFormatTest, TheRequestFollowsThePropertiesWhenTheContextIsMade) {
+  FakePanel panel;
+  ASSERT_TRUE(panel.CreateGLContext());
+  const PIXELFORMATDESCRIPTOR first = *panel.fake.requested;
+  EXPECT_EQ(std::tuple(first.nSize, first.nVersion, first.dwFlags, first.iPixelType,
+                       first.cColorBits, first.cDepthBits, first.cAlphaBits + first.cStencilBits),
+            std::tuple(40, 1, PFD_DRAW_TO_WINDOW | PFD_SUPPORT_OPENGL | PFD_DOUBLEBUFFER,
+                       PFD_TYPE_RGBA, 32, 32, 0));
+  panel.DestroyGLContext();
   panel.setProperty("PixelType", P::f_PFD_TYPE_COLORINDEX);
-  RequestedFlags();
-  EXPECT_EQ(panel.fake.requested->iPixelType, PFD_TYPE_COLORINDEX);
   panel.setProperty("cColorBits", 16);
   panel.setProperty("cDepthBits", 24);
-  panel.SetPFDPixelType(P::f_PFD_TYPE_RGBA);
-  EXPECT_EQ(panel.fake.requested->cColorBits, 32);  // nothing asked of the platform yet
-  panel.DestroyGLContext();
-  RequestedFlags();
-  EXPECT_EQ(panel.fake.requested->iPixelType, PFD_TYPE_RGBA);
-  EXPECT_EQ(panel.fake.requested->cColorBits, 16);
-  EXPECT_EQ(panel.fake.requested->cDepthBits, 24);
+  panel.SetPFDFlags(P::f_PFD_DRAW_TO_BITMAP | P::f_PFD_STEREO | P::f_PFD_SUPPORT_GDI);
+  ASSERT_TRUE(panel.CreateGLContext());
+  const PIXELFORMATDESCRIPTOR pfd = *panel.fake.requested;
+  EXPECT_EQ(
+      std::tuple(pfd.dwFlags, pfd.iPixelType, pfd.cColorBits, pfd.cDepthBits),
+      std::tuple(PFD_DRAW_TO_BITMAP | PFD_STEREO | PFD_SUPPORT_GDI, PFD_TYPE_COLORINDEX, 16, 24));
+  // Single buffered, the panel never swaps.
+  panel.Bind(&P::OnPaint, "OnPaint");
+  panel.Paint();
+  panel.SwapBuffers();
+  EXPECT_EQ(panel.fake.log.find("SwapBuffers"), std::string::npos);
 }
 
-TEST_F(PanelContextTest, DoubleBufferingFollowsTheRequestNotTheDescription) {
+TEST(PanelFormatTest, TheFlagSetHoldsExactlyOneOfGdiAndDoubleBuffer) {
+  FakePanel panel;
+  const P::TPFDFlagSet base = P::f_PFD_DRAW_TO_WINDOW | P::f_PFD_SUPPORT_OPENGL;
+  const P::TPFDFlagSet gdi = base | P::f_PFD_SUPPORT_GDI, twice = base | P::f_PFD_DOUBLEBUFFER;
+  // Given both, the one not held wins; given neither, the held one switches over.
+  for (const auto& [given, kept] : {std::pair(gdi | twice, gdi), std::pair(gdi | twice, twice),
+                                    std::pair(base, gdi), std::pair(base, twice)}) {
+    panel.SetPFDFlags(given);
+    EXPECT_EQ(panel.PFDFlags(), kept);
+  }
+  // Double buffered as requested, even when the described format is not.
   panel.fake.described = PIXELFORMATDESCRIPTOR{};
-  panel.fake.described->dwFlags = PFD_DRAW_TO_WINDOW | PFD_SUPPORT_OPENGL;
   ASSERT_TRUE(panel.CreateGLContext());
   EXPECT_TRUE(panel.DoubleBuffered());
-  EXPECT_FALSE(panel.fake.created_palette.has_value());  // no palette needed
-  EXPECT_EQ(panel.Palette(), HPALETTE{});
+  EXPECT_EQ(panel.Palette(), HPALETTE{});  // none needed
 }
 
-TEST_F(PanelContextTest, SuccessfulCreationCallsOnInitWithTheContextCurrentAndReleasesIt) {
-  panel.fake.described = PaletteFormat();
-  EXPECT_EQ(Create(), (Log{"GetDC", "ChoosePixelFormat", "SetPixelFormat", "DescribePixelFormat",
-                           "CreatePalette", "wglCreateContext", "wglMakeCurrent", "OnInit current",
-                           "wglMakeCurrent(null)"}));
-  EXPECT_EQ(panel.last_sender, &panel);
-  EXPECT_EQ(panel.Palette(), FakeGLPlatform::kPalette);
-  ASSERT_EQ(panel.fake.created_palette->palPalEntry.size(), 256u);  // the 3-3-2 ramp
-  EXPECT_EQ(panel.fake.created_palette->palPalEntry[5].peRed, 182);
-  EXPECT_EQ(panel.fake.current, HGLRC{});
-}
-
-TEST_F(PanelContextTest, EachCreationFailureShowsItsMessageThenCreateFailed) {
-  const Log described{"GetDC", "ChoosePixelFormat", "SetPixelFormat", "DescribePixelFormat"};
-  auto then = [&](Log tail) {
-    Log log = described;
-    log.insert(log.end(), tail.begin(), tail.end());
-    return log;
-  };
-  auto expect_failure = [&](const char* call, int code, Log expected, int colour_bits = 8) {
-    SCOPED_TRACE(call);
-    panel.fake.described = PaletteFormat(colour_bits);
-    panel.fake.failures = {{call, code}};
-    expected.insert(expected.end(), {"ReleaseDC", "Message Open GL Context Create Failed"});
-    EXPECT_EQ(Create(), expected);
-    ExpectNoHandles();
-  };
-  expect_failure("ChoosePixelFormat", 2000,
-                 {"GetDC", "ChoosePixelFormat", "Message ChoosePixelFormat:2000"});
-  expect_failure("SetPixelFormat", -5,
-                 {"GetDC", "ChoosePixelFormat", "SetPixelFormat", "Message SetPixelFormat:-5"});
-  expect_failure("CreatePalette", 8, then({"CreatePalette", "Message CreatePalette:8"}));
-  expect_failure("palette too large", 0, then({"Message ConstructPalette: Malloc failure"}), 16);
-  // The stock palette is selected before the panel's own is deleted.
-  expect_failure("wglCreateContext", 1450,
-                 then({"CreatePalette", "wglCreateContext", "Message wglRenderingContext:1450",
-                       "GetStockObject", "SelectPalette", "DeleteObject"}));
-  // A failed palette deletion there is reported too; the stock palette is in the foreground.
-  panel.fake.described = PaletteFormat();
-  panel.fake.failures = {{"wglCreateContext", 1450}, {"DeleteObject", 6}};
-  const Log log = Create();
-  EXPECT_EQ(Log(log.end() - 4, log.end()),
-            (Log{"DeleteObject", "Message DeleteObject: Failed", "ReleaseDC",
-                 "Message Open GL Context Create Failed"}));
-  EXPECT_EQ(panel.fake.selected, FakeGLPlatform::kStockPalette);
-  EXPECT_FALSE(panel.fake.background);
-  ExpectNoHandles();
-  // Releasing after a failed creation only makes nothing current.
-  panel.fake.log.clear();
-  panel.DestroyGLContext();
-  EXPECT_EQ(panel.fake.log, (Log{"wglMakeCurrent(null)"}));
-}
-
-TEST_F(PanelContextTest, ReleaseGivesBackEverythingInOrderEvenWhenCallsFail) {
-  panel.fake.described = PaletteFormat();
-  Create();
-  panel.fake.log.clear();
-  panel.WMDestroy();
-  EXPECT_EQ(panel.fake.log,
-            (Log{"wglMakeCurrent(null)", "wglDeleteContext", "DeleteObject", "ReleaseDC"}));
-  ExpectNoHandles();
-
-  Create();
-  panel.fake.failures = {{"wglDeleteContext", 170}, {"DeleteObject", 6}, {"ReleaseDC", 1}};
-  panel.fake.log.clear();
-  panel.DestroyGLContext();
-  EXPECT_EQ(panel.fake.log,
-            (Log{"wglMakeCurrent(null)", "wglDeleteContext", "Message wglDeleteContext:170",
-                 "DeleteObject", "Message DeleteObject: Failed", "ReleaseDC",
-                 "Message ReleaseDC: Failed"}));
-  ExpectNoHandles();
-}
-
-TEST(PanelConstructionTest, MasksFloatingPointTraps) {
-  feenableexcept(FE_DIVBYZERO | FE_INVALID);
+TEST(PanelFormatTest, ConstructionMasksFloatingPointTraps) {
+  feenableexcept(FE_DIVBYZERO | FE_INVALID | FE_OVERFLOW);
+#if defined(__x86_64__) || defined(__i386__)
+  _mm_setcsr(_mm_getcsr() & ~0x100u);  // the denormal-operand trap, outside FE_ALL_EXCEPT
+#endif
   FakePanel panel;
   EXPECT_EQ(fegetexcept(), 0);
+  volatile float zero = 0.0f;
+  EXPECT_TRUE(std::isinf(1.0f / zero) && std::isnan(zero / zero));
+#if defined(__x86_64__) || defined(__i386__)
+  EXPECT_EQ(_mm_getcsr() & 0x1F80, 0x1F80u);
+#endif
+}
+
+TEST(PaletteRampTest, EachFieldStretchesOntoTheFullRangeUpTo15Bits) {
+  const LOGPALETTE ramp = *BuildPaletteRamp(PaletteFormat());  // 3-3-2: 256 entries
+  const auto rgb = [&](int i) {
+    const PALETTEENTRY& e = ramp.palPalEntry.at(i);
+    return std::array<int, 4>{e.peRed, e.peGreen, e.peBlue, e.peFlags};
+  };
+  EXPECT_EQ(ramp.palPalEntry.size(), 256u);
+  EXPECT_EQ(rgb(5), (std::array{5 * 255 / 7, 0, 0, 0}));
+  EXPECT_EQ(rgb(3 << 3), (std::array{0, 3 * 255 / 7, 0, 0}));
+  EXPECT_EQ(rgb(1 << 6), (std::array{0, 0, 255 / 3, 0}));
+  EXPECT_EQ(rgb(255), (std::array{255, 255, 255, 0}));
+  PIXELFORMATDESCRIPTOR red_only = PaletteFormat(4);  // channels without bits stay black
+  red_only.cRedBits = 4;
+  red_only.cGreenBits = red_only.cBlueBits = 0;
+  EXPECT_EQ(BuildPaletteRamp(red_only)->palPalEntry.at(15).peGreen, 0);
+  EXPECT_EQ(BuildPaletteRamp(PaletteFormat(15))->palPalEntry.size(), 32768u);
+  EXPECT_FALSE(BuildPaletteRamp(PaletteFormat(16)).has_value());
 }
 
 }  // namespace

@@ -1,23 +1,19 @@
-#include "components/openglpanel/opengl_panel.h"
-#include "components/openglpanel/panel_pixels.h"
+// Panels in real windows on Qt's OpenGL: events, pictures read back, failures.
+#include "components/openglpanel/panel_testing.h"
 #include "components/openglpanel/qt_gl_platform.h"
+#include "ui_panel_test_form.h"
 
 #include <QFrame>
-#include <QTest>
-
-#include <gtest/gtest.h>
-
+#include <QOpenGLContext>
 
 namespace {
 
 using P = TOpenGLPanel;
 using Events = std::vector<std::string>;
 
-const QColor kRed(255, 0, 0);
-const QColor kGreen(0, 255, 0);
-const QColor kBlue(0, 0, 255);
+const QColor kRed(255, 0, 0), kGreen(0, 255, 0), kBlue(0, 0, 255);
 
-bool PanelIsCurrent(TOpenGLPanel& panel) {
+bool IsCurrent(TOpenGLPanel& panel) {
   return panel.context() != nullptr && QOpenGLContext::currentContext() == panel.context();
 }
 
@@ -35,41 +31,35 @@ GLuint ClearList(const QColor& colour) {
   return list;
 }
 
-// A top-level window holding one 200 x 160 panel; messages are collected.
-class PanelWindowTest : public testing::Test {
+class PanelEventsTest : public PanelWindowTest {
  protected:
-  PanelWindowTest() : panel(new TOpenGLPanel(&window)) {
-    window.resize(260, 200);
-    panel->setGeometry(0, 0, 200, 160);
-  }
-
-  void Show() {
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    panel->repaint();
-  }
-
   // Records each event's name and whether the panel's context was current in it.
   void Record(void (P::*signal)(QObject*), const std::string& name) {
-    TOpenGLPanel* source = panel;
-    QObject::connect(source, signal, [this, source, name](QObject* sender) {
-      EXPECT_EQ(sender, source);
-      events.push_back(name + (PanelIsCurrent(*source) ? " current" : ""));
+    QObject::connect(panel, signal, [this, name](QObject* sender) {
+      EXPECT_EQ(sender, panel);
+      events.push_back(name + (IsCurrent(*panel) ? " current" : ""));
     });
   }
 
-  CollectedMessages messages;
-  QWidget window;
-  TOpenGLPanel* panel;
+  // The panel's shown picture and the screen both near `colour` at (x, y).
+  void ExpectShown(int x, int y, const QColor& colour) {
+    EXPECT_TRUE(testkit::Near(FrontPixel(*panel, x, y), colour)) << x;
+    EXPECT_TRUE(testkit::Near(ScreenPixel(*panel, {x, y}), colour)) << x;
+  }
+
   Events events;
 };
 
-TEST_F(PanelWindowTest, EventsRunInOrderWithTheContextCurrentOnlyInside) {
-  Record(&P::OnPreInit, "OnPreInit");
-  Record(&P::OnInit, "OnInit");
-  Record(&P::OnResize, "OnResize");
-  Record(&P::OnPaint, "OnPaint");
+TEST_F(PanelEventsTest, EventsRunInOrderWithTheContextCurrentAndAgainInANewWindow) {
+  for (const auto& [signal, name] : {std::pair(&P::OnPreInit, "OnPreInit"),
+                                     {&P::OnInit, "OnInit"},
+                                     {&P::OnResize, "OnResize"},
+                                     {&P::OnPaint, "OnPaint"}})
+    Record(signal, name);
   QObject::connect(panel, &P::OnPreInit, [this] { EXPECT_EQ(panel->RenderingContext(), HGLRC{}); });
+  GLuint list = 0;
+  QObject::connect(panel, &P::OnInit, [&] { list = ClearList(kBlue); });
+  QObject::connect(panel, &P::OnPaint, [&] { glCallList(list); });
   Show();
   ASSERT_GE(events.size(), 4u);
   EXPECT_EQ(Events(events.begin(), events.begin() + 4),
@@ -83,53 +73,33 @@ TEST_F(PanelWindowTest, EventsRunInOrderWithTheContextCurrentOnlyInside) {
   EXPECT_EQ(events.front(), "OnResize current");
   EXPECT_EQ(std::count(events.begin(), events.end(), "OnPaint current"), events.size() - 1);
   EXPECT_EQ(QOpenGLContext::currentContext(), nullptr);
+
+  // Qt makes a new context in another window: the panel starts over in it.
+  events.clear();
+  QWidget other;
+  other.resize(220, 180);
+  panel->setParent(&other);
+  panel->show();
+  other.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&other));
+  panel->repaint();
+  EXPECT_EQ(Events(events.begin(), events.begin() + 2), (Events{"OnPreInit", "OnInit current"}));
+  ExpectShown(100, 80, kBlue);
   EXPECT_TRUE(messages.texts.empty());
+  panel->setParent(&window);  // destroyed with the fixture's window
 }
 
-TEST_F(PanelWindowTest, ManualModeKeepsThePreviousPictureUntilSwapBuffers) {
-  panel->setProperty("GLSwapBuffers", P::Manual);
-  QColor colour = kGreen;
-  bool swap = true;
-  QObject::connect(panel, &P::OnPaint, [&] {
-    Clear(colour);
-    if (swap)
-      panel->SwapBuffers();
-  });
-  Show();
-  EXPECT_TRUE(Near(FrontPixel(*panel, 100, 80), kGreen));
-
-  colour = kRed;
-  swap = false;
-  panel->repaint();
-  EXPECT_TRUE(Near(FrontPixel(*panel, 100, 80), kGreen));
-  EXPECT_TRUE(Near(ScreenPixel(*panel, {100, 80}), kGreen));
-
-  // The red picture waits in the back buffer until the application swaps.
-  panel->MakeOpenGLPanelCurrent();
-  panel->SwapBuffers();
-  panel->MakeOpenGLPanelNotCurrent();
-  EXPECT_TRUE(Near(FrontPixel(*panel, 100, 80), kRed));
-  panel->repaint();
-  EXPECT_TRUE(Near(ScreenPixel(*panel, {100, 80}), kRed));
-}
-
-TEST_F(PanelWindowTest, PaintedPixelsAreShownAndKeptBetweenPaints) {
+TEST_F(PanelEventsTest, PaintedPixelsAreShownBeforeRepaintReturnsAndKeptBetweenPaints) {
   const QMetaObject::Connection painter = QObject::connect(panel, &P::OnPaint, [] {
     Clear(kRed);
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    glOrtho(0, 2, 0, 2, -1, 1);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-    glColor3f(0, 1, 0);
-    glRectf(0, 0, 1, 2);  // left half green
+    glEnable(GL_SCISSOR_TEST);  // left half green
+    glScissor(0, 0, 100, 160);
+    Clear(kGreen);
+    glDisable(GL_SCISSOR_TEST);
   });
   Show();
-  panel->repaint();
-  for (const auto& [x, colour] : {std::pair(20, kGreen), std::pair(180, kRed)}) {
-    EXPECT_TRUE(Near(FrontPixel(*panel, x, 80), colour)) << x;
-    EXPECT_TRUE(Near(ScreenPixel(*panel, {x, 80}), colour)) << x;
-  }
+  ExpectShown(20, 80, kGreen);
+  ExpectShown(180, 80, kRed);
   // Uncovered with no painter bound, the panel shows what the last paint left.
   QObject::disconnect(painter);
   QFrame cover(panel);
@@ -138,109 +108,144 @@ TEST_F(PanelWindowTest, PaintedPixelsAreShownAndKeptBetweenPaints) {
   QTest::qWait(0);
   cover.hide();
   panel->repaint();
-  EXPECT_TRUE(Near(FrontPixel(*panel, 180, 80), kRed));
-  EXPECT_TRUE(Near(ScreenPixel(*panel, {180, 80}), kRed));
+  ExpectShown(180, 80, kRed);
 }
 
-TEST_F(PanelWindowTest, TheViewportIsTheOneTheApplicationSet) {
+TEST_F(PanelEventsTest, ManualModeKeepsThePreviousPictureUntilSwapBuffers) {
+  panel->setProperty("GLSwapBuffers", P::Manual);
+  QColor colour = kGreen;
+  QObject::connect(panel, &P::OnPaint, [&] {
+    Clear(colour);
+    if (colour == kGreen)
+      panel->SwapBuffers();
+  });
+  Show();
+  colour = kRed;
+  panel->repaint();
+  ExpectShown(100, 80, kGreen);
+  // The red picture waits in the back buffer until the application swaps.
+  panel->MakeOpenGLPanelCurrent();
+  panel->SwapBuffers();
+  panel->MakeOpenGLPanelNotCurrent();
+  panel->repaint();
+  ExpectShown(100, 80, kRed);
+}
+
+TEST_F(PanelWindowTest, ViewportAndSharedListsSurviveAnotherPanelsContext) {
   std::vector<int> initial(4), painted(4);
+  GLuint list = 0;
   QObject::connect(panel, &P::OnInit, [&] {
     glGetIntegerv(GL_VIEWPORT, initial.data());
     glViewport(5, 6, 50, 40);
+    list = ClearList(kGreen);
   });
   QObject::connect(panel, &P::OnPaint, [&] { glGetIntegerv(GL_VIEWPORT, painted.data()); });
+  auto* other = new TOpenGLPanel(&window);
+  other->setGeometry(200, 0, 60, 60);
+  QObject::connect(other, &P::OnPaint, [&] { glCallList(list); });
   Show();
-  const qreal ratio = panel->devicePixelRatioF();
-  EXPECT_EQ(initial, (std::vector<int>{0, 0, int(200 * ratio), int(160 * ratio)}));
+  const int ratio = int(panel->devicePixelRatioF());
+  EXPECT_EQ(initial, (std::vector<int>{0, 0, 200 * ratio, 160 * ratio}));
   EXPECT_EQ(painted, (std::vector<int>{5, 6, 50, 40}));
-
-  // Another panel made current in between does not lose this panel's viewport.
-  TOpenGLPanel other(&window);
-  other.setGeometry(200, 0, 60, 60);
-  other.show();
-  other.repaint();
-  ASSERT_NE(other.RenderingContext(), HGLRC{});
   panel->MakeOpenGLPanelCurrent();
   glViewport(7, 8, 9, 10);
-  other.MakeOpenGLPanelCurrent();
-  other.MakeOpenGLPanelNotCurrent();
+  other->MakeOpenGLPanelCurrent();
+  other->MakeOpenGLPanelNotCurrent();
   panel->repaint();
   EXPECT_EQ(painted, (std::vector<int>{7, 8, 9, 10}));
-}
 
-TEST_F(PanelWindowTest, MovingToAnotherWindowRecreatesTheContext) {
-  Record(&P::OnPreInit, "OnPreInit");
-  Record(&P::OnInit, "OnInit");
-  GLuint list = 0;
-  QObject::connect(panel, &P::OnInit, [&] { list = ClearList(kBlue); });
-  QObject::connect(panel, &P::OnPaint, [&] { glCallList(list); });
-  Show();
-  ASSERT_EQ(Events(events.begin(), events.begin() + 2), (Events{"OnPreInit", "OnInit current"}));
-
-  QWidget other;
-  other.resize(220, 180);
-  panel->setParent(&other);
-  panel->show();
-  other.show();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(&other));
-  panel->repaint();
-  EXPECT_EQ(std::count(events.begin(), events.end(), "OnPreInit"), 2);
-  EXPECT_EQ(std::count(events.begin(), events.end(), "OnInit current"), 2);
-  EXPECT_NE(panel->RenderingContext(), HGLRC{});
-  EXPECT_TRUE(Near(FrontPixel(*panel, 100, 80), kBlue));
-  EXPECT_TRUE(messages.texts.empty());
-  panel->setParent(&window);  // destroyed with the fixture's window
-}
-
-TEST_F(PanelWindowTest, SharedListsCompiledInOnePanelDrawInTheOther) {
-  TOpenGLPanel* second = new TOpenGLPanel(&window);
-  second->setGeometry(200, 0, 60, 60);
-  GLuint list = 0;
-  QObject::connect(panel, &P::OnInit, [&] { list = ClearList(kGreen); });
-  QObject::connect(second, &P::OnPaint, [&] { glCallList(list); });
-  Show();
-  ASSERT_NE(list, 0u);
-  EXPECT_TRUE(panel->PanelShareLists(second));
-  second->repaint();
-  EXPECT_TRUE(Near(FrontPixel(*second, 30, 30), kGreen));
-
+  EXPECT_TRUE(panel->PanelShareLists(other));
+  other->repaint();
+  EXPECT_TRUE(testkit::Near(FrontPixel(*other, 30, 30), kGreen));
   QWidget elsewhere;
   TOpenGLPanel apart(&elsewhere);
-  apart.resize(40, 40);
   elsewhere.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&elsewhere));
   EXPECT_FALSE(panel->PanelShareLists(&apart));
   EXPECT_FALSE(panel->PanelShareLists(nullptr));
 }
 
-TEST_F(PanelWindowTest, FormatNoStackOffersFailsCreationWithItsMessages) {
+TEST_F(PanelEventsTest, FormatNoStackOffersFailsCreationWithItsMessages) {
   panel->setProperty("PixelType", P::f_PFD_TYPE_COLORINDEX);
   Record(&P::OnInit, "OnInit");
   Record(&P::OnPaint, "OnPaint");
   Show();
-  EXPECT_EQ(messages.texts,
-            (std::vector<std::string>{"ChoosePixelFormat:2000", "Open GL Context Create Failed"}));
+  EXPECT_EQ(messages.texts, (Events{"ChoosePixelFormat:2000", "Open GL Context Create Failed"}));
   EXPECT_TRUE(events.empty());
   EXPECT_EQ(panel->RenderingContext(), HGLRC{});
-  EXPECT_FALSE(PanelIsCurrent(*panel));
+  EXPECT_FALSE(IsCurrent(*panel));
 }
 
-TEST_F(PanelWindowTest, DescribedFormatIsWhatQtCreated) {
+TEST_F(PanelWindowTest, QtDescribesWhatItMadeAndTheCurrentContextsExtensions) {
   Show();
   QtGLPlatform platform;
   const HDC dc = platform.GetDC(panel);
   PIXELFORMATDESCRIPTOR pfd = panel->RequestedPixelFormat();
   const int format = platform.ChoosePixelFormat(dc, pfd);
-  ASSERT_NE(format, 0);
   ASSERT_EQ(platform.SetPixelFormat(dc, format, pfd), 1);
   ASSERT_NE(platform.DescribePixelFormat(dc, format, sizeof(pfd), &pfd), 0);
-  EXPECT_EQ(pfd.iPixelType, PFD_TYPE_RGBA);
+  EXPECT_EQ(std::tuple(pfd.iPixelType, pfd.dwFlags),
+            std::tuple(PFD_TYPE_RGBA, PFD_DRAW_TO_WINDOW | PFD_SUPPORT_OPENGL | PFD_DOUBLEBUFFER));
   EXPECT_EQ(pfd.cColorBits, pfd.cRedBits + pfd.cGreenBits + pfd.cBlueBits);
   EXPECT_GE(pfd.cRedBits, 5);
   EXPECT_GE(pfd.cDepthBits, 16);
-  EXPECT_EQ(pfd.dwFlags, PFD_DRAW_TO_WINDOW | PFD_SUPPORT_OPENGL | PFD_DOUBLEBUFFER);
-  EXPECT_EQ(QOpenGLContext::currentContext(), nullptr);
+  EXPECT_EQ(QOpenGLContext::currentContext(), nullptr);  // describing leaves none current
   EXPECT_EQ(platform.ReleaseDC(panel, dc), 1);
+  EXPECT_EQ(TOpenGLPanel::GetDisplayBPP(), 24);  // as the test display is started
+  EXPECT_FALSE(TOpenGLPanel::SetDisplayBPP(16));
+
+  EXPECT_FALSE(TOpenGLPanel::QueryOpenGLExtention("GL_ARB_multitexture"));  // none current
+  panel->MakeOpenGLPanelCurrent();
+  const std::string listed = reinterpret_cast<const char*>(glGetString(GL_EXTENSIONS));
+  const std::string first = listed.substr(0, listed.find(' '));
+  EXPECT_TRUE(TOpenGLPanel::QueryOpenGLExtention(first.c_str()));
+  for (const std::string& part : {first.substr(1), first.substr(0, first.size() - 1)})
+    EXPECT_FALSE(TOpenGLPanel::QueryOpenGLExtention(part.c_str())) << part;
+  EXPECT_FALSE(TOpenGLPanel::QueryOpenGLExtention(nullptr));
+  panel->MakeOpenGLPanelNotCurrent();
 }
 
 }  // namespace
+
+// A layout compiled by uic declares the panel, sets its properties and binds its events.
+class PanelTestForm : public QWidget {
+  Q_OBJECT
+
+ public:
+  PanelTestForm() { ui.setupUi(this); }
+
+  Ui::PanelTestForm ui;
+  int inits = 0;
+  QObject* paint_sender = nullptr;
+
+ public slots:
+  void OpenGLPanel1Init(QObject*) {
+    ++inits;
+    glClearColor(0, 0.5f, 1, 1);
+  }
+  void OpenGLPanel1Paint(QObject* sender) {
+    paint_sender = sender;
+    glClear(GL_COLOR_BUFFER_BIT);
+  }
+};
+
+TEST(PanelFormTest, LayoutSetsPropertiesAndBindsInitAndPaint) {
+  CollectedMessages messages;
+  PanelTestForm form;
+  TOpenGLPanel& panel = *form.ui.OpenGLPanel1;
+  EXPECT_EQ(panel.PFDFlags(),
+            P::f_PFD_DRAW_TO_WINDOW | P::f_PFD_SUPPORT_OPENGL | P::f_PFD_SUPPORT_GDI);
+  EXPECT_EQ(panel.property("PixelsPerInch").toInt(), 120);
+  EXPECT_FLOAT_EQ(panel.property("Font3D_Extrustion").toFloat(), 0.25f);
+  EXPECT_EQ(panel.property("GLSwapBuffers").value<P::TOpenGLSwapBuffers>(), P::Manual);
+  form.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+  panel.repaint();
+  EXPECT_EQ(form.inits, 1);
+  EXPECT_EQ(form.paint_sender, &panel);
+  EXPECT_TRUE(testkit::Near(ScreenPixel(panel, {100, 100}), QColor(0, 128, 255), 2));
+  EXPECT_TRUE(testkit::Near(ScreenPixel(panel, {30, 30}), QColor(255, 255, 0)));  // its child
+  EXPECT_TRUE(messages.texts.empty());
+}
+
+#include "opengl_panel_window_test.moc"

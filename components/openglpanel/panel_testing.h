@@ -1,17 +1,17 @@
 #pragma once
-// Reading back what a shown panel presents: its shown framebuffer, and the window's
-// pixels on the X server (child widgets included).
+// A shown panel in a real window: reading back what it presents (its framebuffer, and
+// the window's pixels on the X server, child widgets included), message boxes collected.
 
 #include "components/openglpanel/opengl_panel.h"
 #include "framework/messages.h"
+#include "testing/pixels.h"
 
-#include <QColor>
-#include <QOpenGLContext>
 #include <QScreen>
+#include <QTest>
 
 #include <GL/gl.h>
+#include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -29,20 +29,12 @@ inline QColor FrontPixel(TOpenGLPanel& panel, int x, int y) {
 // Pixel `at` of `widget` as the X server shows it.
 inline QColor ScreenPixel(QWidget& widget, QPoint at) {
   QWidget* window = widget.window();
-  const QPoint in_window = widget.mapTo(window, at);
   const QImage image = window->screen()->grabWindow(window->winId()).toImage();
-  return image.pixelColor((QPointF(in_window) * image.devicePixelRatio()).toPoint());
-}
-
-// Colour comparison with room for rounding in the renderer.
-inline bool Near(const QColor& a, const QColor& b, int tolerance = 4) {
-  return std::abs(a.red() - b.red()) <= tolerance && std::abs(a.green() - b.green()) <= tolerance &&
-         std::abs(a.blue() - b.blue()) <= tolerance;
+  return image.pixelColor((QPointF(widget.mapTo(window, at)) * image.devicePixelRatio()).toPoint());
 }
 
 // Collects message boxes instead of showing them.
-class CollectedMessages {
- public:
+struct CollectedMessages {
   CollectedMessages() {
     framework::SetMessageSink([this](const QString& text) { texts.push_back(text.toStdString()); });
   }
@@ -51,4 +43,23 @@ class CollectedMessages {
   CollectedMessages& operator=(const CollectedMessages&) = delete;
 
   std::vector<std::string> texts;
+};
+
+// A 260 x 200 window with a 200 x 160 panel in its top-left corner.
+class PanelWindowTest : public testing::Test {
+ protected:
+  PanelWindowTest() : panel(new TOpenGLPanel(&window)) {
+    window.resize(260, 200);
+    panel->setGeometry(0, 0, 200, 160);
+  }
+
+  void Show() {
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    panel->repaint();
+  }
+
+  CollectedMessages messages;
+  QWidget window;
+  TOpenGLPanel* panel;
 };
