@@ -5,36 +5,35 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <climits>
 #include <future>
 
 namespace Animtimer {
 namespace {
 
-// Stack size and niceness of the calling thread.
-std::pair<std::size_t, int> Seen() {
-  pthread_attr_t attributes;
-  pthread_getattr_np(pthread_self(), &attributes);
-  std::size_t stack = 0;
-  pthread_attr_getstacksize(&attributes, &stack);
+std::size_t StackSize(pthread_attr_t& attributes) {
+  std::size_t size = 0;
+  pthread_attr_getstacksize(&attributes, &size);
   pthread_attr_destroy(&attributes);
-  return {stack, getpriority(PRIO_PROCESS, 0)};
+  return size;
 }
 
 TEST(WorkerThread, RunsOnASmallStackOneStepBelowTheCaller) {
-  std::promise<std::pair<std::size_t, int>> promise;
+  std::promise<std::pair<std::size_t, int>> seen;  // the worker's stack size and niceness
   ASSERT_TRUE(StartWorkerThread(
-      [](void* p) { static_cast<decltype(promise)*>(p)->set_value(Seen()); }, &promise));
-  const auto [stack, niceness] = promise.get_future().get();
-  EXPECT_GE(stack, std::size_t(PTHREAD_STACK_MIN));
+      [](void* promise) {
+        pthread_attr_t attributes;
+        pthread_getattr_np(pthread_self(), &attributes);
+        static_cast<decltype(seen)*>(promise)->set_value(
+            {StackSize(attributes), getpriority(PRIO_PROCESS, 0)});
+      },
+      &seen));
+  const auto [stack, niceness] = seen.get_future().get();
   pthread_attr_t defaults;
   pthread_getattr_default_np(&defaults);
-  std::size_t usual = 0;
-  pthread_attr_getstacksize(&defaults, &usual);
-  pthread_attr_destroy(&defaults);
-  EXPECT_LT(stack, usual / 4);
-  EXPECT_EQ(niceness, std::min(Seen().second + 1, 19));
+  EXPECT_GE(stack, std::size_t(PTHREAD_STACK_MIN));
+  EXPECT_LT(stack, StackSize(defaults) / 4);
+  EXPECT_EQ(niceness, std::min(getpriority(PRIO_PROCESS, 0) + 1, 19));
 }
 
 }  // namespace

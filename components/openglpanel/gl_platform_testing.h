@@ -4,9 +4,12 @@
 
 #include "components/openglpanel/gl_platform.h"
 #include "components/openglpanel/opengl_panel.h"
+#include "framework/messages.h"
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <map>
 #include <optional>
 #include <string>
 #include <utility>
@@ -14,25 +17,26 @@
 class FakeGLPlatform : public GLPlatform {
  public:
   static constexpr HGLRC kContext{200};
-  static constexpr HPALETTE kPalette{300};
-  static constexpr HPALETTE kStockPalette{15};
-  static constexpr int kError = 9;  // what GetLastError reports
+  static constexpr HPALETTE kPalette{300}, kStockPalette{15};
 
   std::string log;      // entries in order, space separated; "wglMakeCurrent(null)" releases
-  std::string failing;  // the calls that fail, space separated
+  std::string failing;  // the calls that fail, space separated; GetLastError then gives 9
   std::optional<PIXELFORMATDESCRIPTOR> described;  // what DescribePixelFormat reports
-  std::optional<PIXELFORMATDESCRIPTOR> requested;  // what ChoosePixelFormat was given
   int realize_result = 0;
   HGLRC current{};
   HPALETTE selected{};
   bool background = false;  // how `selected` was selected
 
   void Note(const std::string& entry) { log += (log.empty() ? "" : " ") + entry; }
+  // Logs the call; false when it is to fail.
+  bool Call(const std::string& name) {
+    Note(name);
+    return (" " + failing + " ").find(" " + name + " ") == std::string::npos;
+  }
 
   HDC GetDC(HWND) override { return Call("GetDC") ? HDC{100} : HDC{}; }
   int ReleaseDC(HWND, HDC) override { return Call("ReleaseDC"); }
-  int ChoosePixelFormat(HDC, const PIXELFORMATDESCRIPTOR& pfd) override {
-    requested = pfd;
+  int ChoosePixelFormat(HDC, const PIXELFORMATDESCRIPTOR&) override {
     return Call("ChoosePixelFormat");
   }
   int SetPixelFormat(HDC, int, const PIXELFORMATDESCRIPTOR&) override {
@@ -64,39 +68,48 @@ class FakeGLPlatform : public GLPlatform {
   int RealizePalette(HDC) override { return Call("RealizePalette") ? realize_result : GDI_ERROR; }
   int DeleteObject(HPALETTE) override { return Call("DeleteObject"); }
   void InvalidateRect(HWND, bool) override { Note("InvalidateRect"); }
-  int GetLastError() override { return kError; }
-
- private:
-  // Logs the call; false when it is to fail.
-  bool Call(const std::string& name) {
-    Note(name);
-    return (" " + failing + " ").find(" " + name + " ") == std::string::npos;
-  }
+  int GetLastError() override { return 9; }
 };
 
-// A panel on the fake platform; its bound events log their name, marked "(current)"
-// when the fake's context was current.
+// A panel on the fake platform. Its bound events log their name, marked "(current)" when
+// the fake's context was current; while it lives, message boxes go to the log as [text].
 class FakePanel : public TOpenGLPanel {
  public:
-  FakePanel() : FakePanel(new FakeGLPlatform) {}
-
-  FakeGLPlatform& fake;
-
-  using TOpenGLPanel::Paint;
-  using TOpenGLPanel::Resize;
-  using TOpenGLPanel::TMessage;
-  using TOpenGLPanel::WMCreate;
-  using TOpenGLPanel::WMDestroy;
-  using TOpenGLPanel::WMPaletteChanged;
-  using TOpenGLPanel::WMQueryNewPalette;
-
-  template <typename Signal>
-  void Bind(Signal signal, const std::string& name) {
-    QObject::connect(this, signal, [this, name](QObject* sender) {
-      EXPECT_EQ(sender, this);
-      fake.Note(name + (fake.current == FakeGLPlatform::kContext ? "(current)" : ""));
-    });
+  explicit FakePanel(bool bind_events = true) : FakePanel(new FakeGLPlatform) {
+    framework::SetMessageSink(
+        [this](const QString& text) { fake.Note("[" + text.toStdString() + "]"); });
+    for (auto [signal, name] : {std::pair(&TOpenGLPanel::OnInit, "OnInit"),
+                                {&TOpenGLPanel::OnPaint, "OnPaint"},
+                                {&TOpenGLPanel::OnResize, "OnResize"}})
+      if (bind_events)
+        QObject::connect(this, signal, [this, name] {
+          fake.Note(name +
+                    std::string(fake.current == FakeGLPlatform::kContext ? "(current)" : ""));
+        });
   }
+  ~FakePanel() override {
+    fake.failing.clear();  // the last release shows no box
+    framework::SetMessageSink(nullptr);
+  }
+
+  // Runs the named step; palette messages use `message`.
+  void Run(const std::string& step) {
+    const std::map<std::string, std::function<void()>> steps{
+        {"Create", [&] { WMCreate(); }},
+        {"Destroy", [&] { WMDestroy(); }},
+        {"Paint", [&] { Paint(); }},
+        {"Resize", [&] { Resize(); }},
+        {"MakeCurrent", [&] { MakeOpenGLPanelCurrent(); }},
+        {"SwapBuffers", [&] { SwapBuffers(); }},
+        {"QueryNewPalette", [&] { WMQueryNewPalette(message); }},
+        {"PaletteChanged", [&] { WMPaletteChanged(message); }},
+        {"OwnPaletteChanged", [&] {
+           WMPaletteChanged(message = {this, message.Result});
+         }}};
+    steps.at(step)();
+  }
+  FakeGLPlatform& fake;
+  TMessage message{nullptr, 77};
 
  private:
   explicit FakePanel(FakeGLPlatform* platform)

@@ -1,7 +1,6 @@
 // The panel's steps against the fake platform: every call, [message box] and event in order.
 #include "components/openglpanel/gl_platform_testing.h"
 #include "components/openglpanel/palette_ramp.h"
-#include "framework/messages.h"
 
 #include <cfenv>
 #include <cmath>
@@ -87,35 +86,17 @@ TEST(PanelStepsTest, EachStepCallsThePlatformInOrderAndStopsAtAFailure) {
       {"Paint Resize", "", "", true, 77, 0, 8, false}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.step + " failing " + c.failing);
-    FakePanel panel;
-    framework::SetMessageSink(
-        [&](const QString& text) { panel.fake.Note("[" + text.toStdString() + "]"); });
-    if (c.bound) {
-      panel.Bind(&P::OnInit, "OnInit");
-      panel.Bind(&P::OnPaint, "OnPaint");
-      panel.Bind(&P::OnResize, "OnResize");
-    }
+    FakePanel panel(c.bound);
     panel.fake.described = PaletteFormat(c.colour_bits);
     panel.fake.failing = c.failing;
     panel.fake.realize_result = c.realized;
     if (!c.step.starts_with("Create"))
-      panel.WMCreate();
+      panel.Run("Create");
     panel.fake.log.clear();
-    FakePanel::TMessage message{c.step == "OwnPaletteChanged" ? &panel : nullptr, 77};
-    const std::map<std::string, std::function<void()>> steps{
-        {"Create", [&] { panel.WMCreate(); }},
-        {"Destroy", [&] { panel.WMDestroy(); }},
-        {"Paint", [&] { panel.Paint(); }},
-        {"Resize", [&] { panel.Resize(); }},
-        {"MakeCurrent", [&] { panel.MakeOpenGLPanelCurrent(); }},
-        {"SwapBuffers", [&] { panel.SwapBuffers(); }},
-        {"QueryNewPalette", [&] { panel.WMQueryNewPalette(message); }},
-        {"PaletteChanged", [&] { panel.WMPaletteChanged(message); }},
-        {"OwnPaletteChanged", [&] { panel.WMPaletteChanged(message); }}};
-    std::istringstream names(c.step);
-    for (std::string step; names >> step;) steps.at(step)();
+    std::istringstream steps(c.step);
+    for (std::string step; steps >> step;) panel.Run(step);
     EXPECT_EQ(panel.fake.log, c.log);
-    EXPECT_EQ(message.Result, c.answer);
+    EXPECT_EQ(panel.message.Result, c.answer);
     EXPECT_EQ(panel.RenderingContext(), c.context ? FakeGLPlatform::kContext : HGLRC{});
     EXPECT_EQ(panel.Palette(), c.context ? FakeGLPlatform::kPalette : HPALETTE{});
     EXPECT_EQ(panel.DeviceContext() == HDC{}, !c.context);
@@ -128,51 +109,37 @@ TEST(PanelStepsTest, EachStepCallsThePlatformInOrderAndStopsAtAFailure) {
         c.step == "Create" ? FakeGLPlatform::kStockPalette : FakeGLPlatform::kPalette;
     EXPECT_EQ(panel.fake.selected, selects == 1 ? own : HPALETTE{});
     EXPECT_EQ(panel.fake.background, selects == 2);
-    panel.fake.failing.clear();  // the panel's own last release shows no box
   }
-  framework::SetMessageSink(nullptr);
 }
 
-TEST(PanelFormatTest, TheRequestFollowsThePropertiesWhenTheContextIsMade) {
-  FakePanel panel;
-  ASSERT_TRUE(panel.CreateGLContext());
-  const PIXELFORMATDESCRIPTOR first = *panel.fake.requested;
-  EXPECT_EQ(std::tuple(first.nSize, first.nVersion, first.dwFlags, first.iPixelType,
-                       first.cColorBits, first.cDepthBits, first.cAlphaBits + first.cStencilBits),
-            std::tuple(40, 1, PFD_DRAW_TO_WINDOW | PFD_SUPPORT_OPENGL | PFD_DOUBLEBUFFER,
-                       PFD_TYPE_RGBA, 32, 32, 0));
-  panel.DestroyGLContext();
-  panel.setProperty("PixelType", P::f_PFD_TYPE_COLORINDEX);
-  panel.setProperty("cColorBits", 16);
-  panel.setProperty("cDepthBits", 24);
-  panel.SetPFDFlags(P::f_PFD_DRAW_TO_BITMAP | P::f_PFD_STEREO | P::f_PFD_SUPPORT_GDI);
-  ASSERT_TRUE(panel.CreateGLContext());
-  const PIXELFORMATDESCRIPTOR pfd = *panel.fake.requested;
-  EXPECT_EQ(
-      std::tuple(pfd.dwFlags, pfd.iPixelType, pfd.cColorBits, pfd.cDepthBits),
-      std::tuple(PFD_DRAW_TO_BITMAP | PFD_STEREO | PFD_SUPPORT_GDI, PFD_TYPE_COLORINDEX, 16, 24));
-  // Single buffered, the panel never swaps.
-  panel.Bind(&P::OnPaint, "OnPaint");
-  panel.Paint();
-  panel.SwapBuffers();
-  EXPECT_EQ(panel.fake.log.find("SwapBuffers"), std::string::npos);
-}
-
-TEST(PanelFormatTest, TheFlagSetHoldsExactlyOneOfGdiAndDoubleBuffer) {
+// The flag set holds exactly one of GDI and double buffering: given both, the one not
+// held wins; given neither, the held one switches over. The request decides buffering.
+TEST(PanelFormatTest, ExactlyOneOfGdiAndDoubleBufferingIsRequested) {
   FakePanel panel;
   const P::TPFDFlagSet base = P::f_PFD_DRAW_TO_WINDOW | P::f_PFD_SUPPORT_OPENGL;
   const P::TPFDFlagSet gdi = base | P::f_PFD_SUPPORT_GDI, twice = base | P::f_PFD_DOUBLEBUFFER;
-  // Given both, the one not held wins; given neither, the held one switches over.
-  for (const auto& [given, kept] : {std::pair(gdi | twice, gdi), std::pair(gdi | twice, twice),
-                                    std::pair(base, gdi), std::pair(base, twice)}) {
+  EXPECT_EQ(panel.PFDFlags(), twice);
+  for (const auto& [given, kept] : {std::pair(gdi | twice, gdi),
+                                    {gdi | twice, twice},
+                                    {base, gdi},
+                                    {base, twice},
+                                    {base, gdi}}) {
     panel.SetPFDFlags(given);
     EXPECT_EQ(panel.PFDFlags(), kept);
   }
+  EXPECT_EQ(panel.RequestedPixelFormat().dwFlags,
+            PFD_DRAW_TO_WINDOW | PFD_SUPPORT_OPENGL | PFD_SUPPORT_GDI);
+  ASSERT_TRUE(panel.CreateGLContext());
+  EXPECT_FALSE(panel.DoubleBuffered());
+  panel.Run("Paint");
+  panel.Run("SwapBuffers");
+  EXPECT_EQ(panel.fake.log.find("SwapBuffers"), std::string::npos);
   // Double buffered as requested, even when the described format is not.
+  panel.DestroyGLContext();
+  panel.SetPFDFlags(twice);
   panel.fake.described = PIXELFORMATDESCRIPTOR{};
   ASSERT_TRUE(panel.CreateGLContext());
   EXPECT_TRUE(panel.DoubleBuffered());
-  EXPECT_EQ(panel.Palette(), HPALETTE{});  // none needed
 }
 
 TEST(PanelFormatTest, ConstructionMasksFloatingPointTraps) {
@@ -189,18 +156,17 @@ TEST(PanelFormatTest, ConstructionMasksFloatingPointTraps) {
 #endif
 }
 
-TEST(PaletteRampTest, EachFieldStretchesOntoTheFullRangeUpTo15Bits) {
-  const LOGPALETTE ramp = *BuildPaletteRamp(PaletteFormat());  // 3-3-2: 256 entries
-  const auto rgb = [&](int i) {
-    const PALETTEENTRY& e = ramp.palPalEntry.at(i);
-    return std::array<int, 4>{e.peRed, e.peGreen, e.peBlue, e.peFlags};
-  };
-  EXPECT_EQ(ramp.palPalEntry.size(), 256u);
-  EXPECT_EQ(rgb(5), (std::array{5 * 255 / 7, 0, 0, 0}));
-  EXPECT_EQ(rgb(3 << 3), (std::array{0, 3 * 255 / 7, 0, 0}));
-  EXPECT_EQ(rgb(1 << 6), (std::array{0, 0, 255 / 3, 0}));
-  EXPECT_EQ(rgb(255), (std::array{255, 255, 255, 0}));
-  PIXELFORMATDESCRIPTOR red_only = PaletteFormat(4);  // channels without bits stay black
+// Each field stretched onto 0..255: 3-3-2 with red lowest; channels without bits black;
+// up to 15 bits, as a logical palette counts its entries in 16.
+TEST(PaletteRampTest, EachFieldStretchesOntoTheFullRange) {
+  const std::vector<PALETTEENTRY> ramp = BuildPaletteRamp(PaletteFormat())->palPalEntry;
+  ASSERT_EQ(ramp.size(), 256u);
+  const PALETTEENTRY &red5 = ramp[5], &green3 = ramp[3 << 3], &blue1 = ramp[1 << 6];
+  EXPECT_EQ(std::tuple(red5.peRed, red5.peGreen, red5.peBlue), std::tuple(5 * 255 / 7, 0, 0));
+  EXPECT_EQ(std::tuple(green3.peRed, green3.peGreen, green3.peBlue), std::tuple(0, 3 * 255 / 7, 0));
+  EXPECT_EQ(std::tuple(blue1.peRed, blue1.peGreen, blue1.peBlue, blue1.peFlags),
+            std::tuple(0, 0, 255 / 3, 0));
+  PIXELFORMATDESCRIPTOR red_only = PaletteFormat(4);
   red_only.cRedBits = 4;
   red_only.cGreenBits = red_only.cBlueBits = 0;
   EXPECT_EQ(BuildPaletteRamp(red_only)->palPalEntry.at(15).peGreen, 0);
