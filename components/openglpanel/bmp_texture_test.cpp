@@ -19,14 +19,11 @@ QImage Quad() {  // red, green on top; blue, white below
 
 // The picture's pixels as a texture holds them: packed RGB, bottom row first.
 Bytes TextureBytes(const QImage& image) {
-  Bytes rgb;
-  for (int y = image.height() - 1; y >= 0; --y)
-    for (int x = 0; x < image.width(); ++x) {
-      const QColor c = image.pixelColor(x, y);
-      rgb.insert(rgb.end(),
-                 {std::uint8_t(c.red()), std::uint8_t(c.green()), std::uint8_t(c.blue())});
-    }
-  return rgb;
+  const QImage rgb = image.convertToFormat(QImage::Format_RGB888).mirrored();
+  Bytes bytes;
+  for (int y = 0; y < rgb.height(); ++y)
+    bytes.insert(bytes.end(), rgb.constScanLine(y), rgb.constScanLine(y) + 3 * rgb.width());
+  return bytes;
 }
 
 // The file Qt's own BMP writer makes of `image`.
@@ -43,17 +40,13 @@ Bytes QtBmp(const QImage& image) {
 Bytes Bmp(std::int32_t width, std::int32_t height, int bits, const Bytes& rows,
           std::vector<std::uint32_t> masks = {}) {
   const std::uint32_t pixels_at = 54 + 4 * masks.size();
-  const std::uint32_t fields[] = {pixels_at + std::uint32_t(rows.size()),
-                                  0,
-                                  pixels_at,
-                                  40,
-                                  std::uint32_t(width),
-                                  std::uint32_t(height)};
   Bytes b{'B', 'M'};
   const auto put = [&](std::uint32_t value, int size) {
     for (int i = 0; i < size; ++i) b.push_back(std::uint8_t(value >> (8 * i)));
   };
-  for (std::uint32_t field : fields) put(field, 4);
+  for (std::uint32_t field : {pixels_at + std::uint32_t(rows.size()), 0u, pixels_at, 40u,
+                              std::uint32_t(width), std::uint32_t(height)})
+    put(field, 4);
   put(1, 2);
   put(bits, 2);
   put(masks.empty() ? 0 : 3, 4);

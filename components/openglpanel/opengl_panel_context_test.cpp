@@ -1,12 +1,18 @@
-// The panel's steps against the fake platform: every call, [message box] and event in order.
-#include "components/openglpanel/gl_platform_testing.h"
+// The panel's steps against a fake platform: every call, [message box] and event in order.
+#include "components/openglpanel/gl_platform.h"
+#include "components/openglpanel/opengl_panel.h"
 #include "components/openglpanel/palette_ramp.h"
+#include "framework/messages.h"
+
+#include <gtest/gtest.h>
 
 #include <cfenv>
 #include <cmath>
 #include <functional>
-#include <iterator>
+#include <map>
+#include <optional>
 #include <sstream>
+#include <utility>
 
 #if defined(__x86_64__) || defined(__i386__)
 #include <xmmintrin.h>
@@ -15,6 +21,118 @@
 namespace {
 
 using P = TOpenGLPanel;
+
+// A GLPlatform that logs every call by name and fails the chosen ones.
+class FakeGLPlatform : public GLPlatform {
+ public:
+  static constexpr HGLRC kContext{200};
+  static constexpr HPALETTE kPalette{300}, kStockPalette{15};
+
+  std::string log;      // entries in order, space separated; "wglMakeCurrent(null)" releases
+  std::string failing;  // the calls that fail, space separated; GetLastError then gives 9
+  std::optional<PIXELFORMATDESCRIPTOR> described;  // what DescribePixelFormat reports
+  int realize_result = 0;
+  HGLRC current{};
+  HPALETTE selected{};
+  bool background = false;  // how `selected` was selected
+
+  void Note(const std::string& entry) { log += (log.empty() ? "" : " ") + entry; }
+  // Logs the call; false when it is to fail.
+  bool Call(const std::string& name) {
+    Note(name);
+    return (" " + failing + " ").find(" " + name + " ") == std::string::npos;
+  }
+
+  HDC GetDC(HWND) override { return Call("GetDC") ? HDC{100} : HDC{}; }
+  int ReleaseDC(HWND, HDC) override { return Call("ReleaseDC"); }
+  int ChoosePixelFormat(HDC, const PIXELFORMATDESCRIPTOR&) override {
+    return Call("ChoosePixelFormat");
+  }
+  int SetPixelFormat(HDC, int, const PIXELFORMATDESCRIPTOR&) override {
+    return Call("SetPixelFormat");
+  }
+  int DescribePixelFormat(HDC, int, unsigned, PIXELFORMATDESCRIPTOR* pfd) override {
+    *pfd = described.value_or(*pfd);
+    return Call("DescribePixelFormat");
+  }
+  HGLRC wglCreateContext(HDC) override { return Call("wglCreateContext") ? kContext : HGLRC{}; }
+  int wglMakeCurrent(HDC, HGLRC rc) override {
+    const bool made = Call(rc == HGLRC{} ? "wglMakeCurrent(null)" : "wglMakeCurrent");
+    current = made ? rc : current;
+    return made;
+  }
+  int wglDeleteContext(HGLRC) override { return Call("wglDeleteContext"); }
+  int wglShareLists(HGLRC, HGLRC) override { return Call("wglShareLists"); }
+  int SwapBuffers(HDC) override { return Call("SwapBuffers"); }
+  HPALETTE GetStockObject(int) override {
+    return Call("GetStockObject") ? kStockPalette : HPALETTE{};
+  }
+  HPALETTE CreatePalette(const LOGPALETTE&) override {
+    return Call("CreatePalette") ? kPalette : HPALETTE{};
+  }
+  HPALETTE SelectPalette(HDC, HPALETTE palette, bool forceBackground) override {
+    background = forceBackground;
+    return Call("SelectPalette") ? std::exchange(selected, palette) : HPALETTE{};
+  }
+  int RealizePalette(HDC) override { return Call("RealizePalette") ? realize_result : GDI_ERROR; }
+  int DeleteObject(HPALETTE) override { return Call("DeleteObject"); }
+  void InvalidateRect(HWND, bool) override { Note("InvalidateRect"); }
+  int GetLastError() override { return 9; }
+};
+
+// A panel on the fake platform. Its bound events log their name, marked "(current)" when
+// the fake's context was current; while it lives, message boxes go to the log as [text].
+class FakePanel : public TOpenGLPanel {
+ public:
+  explicit FakePanel(bool bind_events = true) : FakePanel(new FakeGLPlatform) {
+    framework::SetMessageSink(
+        [this](const QString& text) { fake.Note("[" + text.toStdString() + "]"); });
+    for (auto [signal, name] :
+         {std::pair(&P::OnInit, "OnInit"), {&P::OnPaint, "OnPaint"}, {&P::OnResize, "OnResize"}})
+      if (bind_events)
+        QObject::connect(this, signal, [this, name] {
+          fake.Note(name + std::string(fake.current != HGLRC{} ? "(current)" : ""));
+        });
+  }
+  ~FakePanel() override {
+    fake.failing.clear();  // the last release shows no box
+    framework::SetMessageSink(nullptr);
+  }
+
+  // Runs the named step; palette messages use `message`.
+  void Run(const std::string& step) {
+    const std::map<std::string, std::function<void()>> steps{
+        {"Create", [&] { WMCreate(); }},
+        {"Destroy", [&] { WMDestroy(); }},
+        {"Paint", [&] { Paint(); }},
+        {"Resize", [&] { Resize(); }},
+        {"MakeCurrent", [&] { MakeOpenGLPanelCurrent(); }},
+        {"SwapBuffers", [&] { SwapBuffers(); }},
+        {"QueryNewPalette", [&] { WMQueryNewPalette(message); }},
+        {"PaletteChanged", [&] { WMPaletteChanged(message); }},
+        {"OwnPaletteChanged", [&] {
+           WMPaletteChanged(message = {this, 77});
+         }}};
+    steps.at(step)();
+  }
+  FakeGLPlatform& fake;
+  TMessage message{nullptr, 77};
+
+ private:
+  explicit FakePanel(FakeGLPlatform* platform)
+      : TOpenGLPanel(std::unique_ptr<GLPlatform>(platform)), fake(*platform) {}
+};
+
+// A described format that needs the 3-3-2 palette (red lowest, blue highest).
+PIXELFORMATDESCRIPTOR PaletteFormat(int colour_bits = 8) {
+  PIXELFORMATDESCRIPTOR pfd;
+  pfd.dwFlags = PFD_DRAW_TO_WINDOW | PFD_SUPPORT_OPENGL | PFD_DOUBLEBUFFER | PFD_NEED_PALETTE;
+  pfd.cColorBits = colour_bits;
+  pfd.cRedBits = pfd.cGreenBits = pfd.cGreenShift = 3;
+  pfd.cBlueBits = 2;
+  pfd.cBlueShift = 6;
+  return pfd;
+}
 
 // Each case: a fresh panel described with the palette format (OnInit, OnPaint and
 // OnResize bound unless said otherwise) is created with the calls `failing`, unless the
@@ -53,7 +171,8 @@ TEST(PanelStepsTest, EachStepCallsThePlatformInOrderAndStopsAtAFailure) {
        made + " [wglRenderingContext:9] GetStockObject SelectPalette DeleteObject " +
            "[DeleteObject: Failed]" + failed,
        false},
-      // OnInit runs even when making current fails; without OnInit nothing is made current.
+      // OnInit runs even when making current fails. Without their events, creation makes
+      // nothing current and Paint and Resize do nothing.
       {"Create", "wglMakeCurrent",
        made + " wglMakeCurrent [wglMakeCurrent:9] OnInit wglMakeCurrent(null)"},
       {"Create Paint Resize", "", made, true, 77, 0, 8, false},
@@ -82,8 +201,7 @@ TEST(PanelStepsTest, EachStepCallsThePlatformInOrderAndStopsAtAFailure) {
       {"PaletteChanged", "", query + " InvalidateRect", true, 77, 3},
       {"OwnPaletteChanged", "", "", true, 77, 3},
       // Without a context (its creation failed) or without their event, steps do nothing.
-      {"Paint Resize MakeCurrent SwapBuffers QueryNewPalette", "ChoosePixelFormat", "", false, 0},
-      {"Paint Resize", "", "", true, 77, 0, 8, false}};
+      {"Paint Resize MakeCurrent SwapBuffers QueryNewPalette", "ChoosePixelFormat", "", false, 0}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.step + " failing " + c.failing);
     FakePanel panel(c.bound);
@@ -102,13 +220,11 @@ TEST(PanelStepsTest, EachStepCallsThePlatformInOrderAndStopsAtAFailure) {
     EXPECT_EQ(panel.DeviceContext() == HDC{}, !c.context);
     EXPECT_EQ(panel.fake.current, c.log == "wglMakeCurrent" ? FakeGLPlatform::kContext : HGLRC{});
     // A palette selected for a step goes back, as background, once the step is through.
-    std::istringstream entries(c.log);
-    const auto selects =
-        std::count(std::istream_iterator<std::string>(entries), {}, "SelectPalette");
+    const auto first = c.log.find("SelectPalette"), last = c.log.rfind("SelectPalette");
     const HPALETTE own =
         c.step == "Create" ? FakeGLPlatform::kStockPalette : FakeGLPlatform::kPalette;
-    EXPECT_EQ(panel.fake.selected, selects == 1 ? own : HPALETTE{});
-    EXPECT_EQ(panel.fake.background, selects == 2);
+    EXPECT_EQ(panel.fake.selected, first != std::string::npos && first == last ? own : HPALETTE{});
+    EXPECT_EQ(panel.fake.background, first != last);
   }
 }
 
@@ -119,11 +235,9 @@ TEST(PanelFormatTest, ExactlyOneOfGdiAndDoubleBufferingIsRequested) {
   const P::TPFDFlagSet base = P::f_PFD_DRAW_TO_WINDOW | P::f_PFD_SUPPORT_OPENGL;
   const P::TPFDFlagSet gdi = base | P::f_PFD_SUPPORT_GDI, twice = base | P::f_PFD_DOUBLEBUFFER;
   EXPECT_EQ(panel.PFDFlags(), twice);
-  for (const auto& [given, kept] : {std::pair(gdi | twice, gdi),
-                                    {gdi | twice, twice},
-                                    {base, gdi},
-                                    {base, twice},
-                                    {base, gdi}}) {
+  for (const auto& [given, kept] :
+       {std::pair(gdi | twice, gdi), std::pair(gdi | twice, twice), std::pair(base, gdi),
+        std::pair(base, twice), std::pair(base, gdi)}) {
     panel.SetPFDFlags(given);
     EXPECT_EQ(panel.PFDFlags(), kept);
   }
