@@ -33,12 +33,10 @@ TEST_F(ConversionsTest, FormatReadoutRoundsToFiveSignificantDigitsThenFillsTheDe
 
 TEST_F(ConversionsTest, FloatToStrShowsUpToFifteenSignificantDigitsInTheLocalesWay) {
   EXPECT_EQ(FloatToStr(0.2f), "0.200000002980232");
-  EXPECT_EQ(FloatToStr(100.0f), "100");
   EXPECT_EQ(FloatToStr(1e-6), "1E-6");
   EXPECT_EQ(FloatToStr(1234567890123456.0), "1.23456789012346E+15");
   QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Argentina));
   EXPECT_EQ(FloatToStr(0.5f), "0,5");
-  EXPECT_EQ(FormatReadout(1234567, 1), "1,2346E+6");
   EXPECT_EQ(FormatReadout(1234.5, 1), "1234,5");  // no grouping
   EXPECT_EQ(StrToFloat("2,5"), 2.5f);
   EXPECT_THROW(StrToFloat("2.5"), ConversionError);  // a group separator there

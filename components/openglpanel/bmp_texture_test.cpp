@@ -35,8 +35,7 @@ Bytes QtBmp(const QImage& image) {
   return Bytes(bytes.begin(), bytes.end());
 }
 
-// A bitmap file with a 40-byte header (bit-field masks after it when given) and the
-// stored rows as they come.
+// A bitmap file: a 40-byte header, the bit-field masks when given, the stored rows.
 Bytes Bmp(std::int32_t width, std::int32_t height, int bits, const Bytes& rows,
           std::vector<std::uint32_t> masks = {}) {
   const std::uint32_t pixels_at = 54 + 4 * masks.size();
