@@ -1,6 +1,7 @@
 #include "components/animtimer/animtimer.h"
 
 #include "components/animtimer/thread_miser.h"
+#include "framework/messages.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -9,6 +10,8 @@
 #include <QTimer>
 
 #include <gtest/gtest.h>
+
+#include <stdexcept>
 
 namespace Animtimer {
 namespace {
@@ -29,8 +32,8 @@ bool RunEventsUntil(const std::function<bool()>& done, std::chrono::milliseconds
   return done();
 }
 
-void RunEventsFor(std::chrono::milliseconds span) {
-  RunEventsUntil([] { return false; }, span);
+void RunEventsFor(std::chrono::milliseconds ms) {
+  RunEventsUntil([] { return false; }, ms);
 }
 
 // The guards of the running workers.
@@ -138,13 +141,24 @@ TEST_F(TimerTest, AStopRightAfterTheStartEndsTheWorkerAndADesignedTimerNeverTick
   EXPECT_EQ(Ticks(), 0);
 }
 
-// Disabling stops at once; kStopAfterTick ends the worker but leaves the timer enabled.
-TEST_F(TimerTest, AHandlerStoppingItsTimerGetsNoFurtherTick) {
+// An exception from the handler is shown while the worker waits, so no tick comes then,
+// and ticks go on. Disabling stops at once; kStopAfterTick ends only the worker.
+TEST_F(TimerTest, AHandlerThrowingOrStoppingItsTimer) {
+  int ticks = 0, ticks_while_shown = 0;
+  QStringList shown;
+  framework::SetMessageSink([&](const QString& text) {
+    const int before = ticks;
+    RunEventsFor(20ms);  // as a modal box would
+    ticks_while_shown += ticks - before;
+    shown << text;
+  });
   for (bool disable : {true, false}) {
-    int ticks = 0;
+    ticks = 0;
     auto* timer = NewTimer(0);
     timer->SetOnTimer([&](TAnimTimer* sender) {
-      if (++ticks == 3)
+      if (++ticks == 1)
+        throw std::runtime_error("tick failed");
+      if (ticks == 3)
         disable ? sender->SetEnabled(false) : sender->SetInterval(TAnimTimer::kStopAfterTick);
     });
     EXPECT_TRUE(RunEventsUntil([] { return Guards().empty(); }));
@@ -152,6 +166,9 @@ TEST_F(TimerTest, AHandlerStoppingItsTimerGetsNoFurtherTick) {
     EXPECT_EQ(ticks, 3);
     EXPECT_EQ(timer->Enabled(), !disable);
   }
+  framework::SetMessageSink(nullptr);
+  EXPECT_EQ(shown, QStringList({"tick failed", "tick failed"}));
+  EXPECT_EQ(ticks_while_shown, 0);
 }
 
 // Neither a long wait nor a tick request in flight, unanswered, holds the guard's

@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <cfenv>
-#include <cmath>
 #include <functional>
 #include <map>
 #include <optional>
@@ -115,7 +114,7 @@ class FakePanel : public TOpenGLPanel {
 };
 
 // A described format that needs the 3-3-2 palette (red lowest, blue highest).
-PFD PaletteFormat(int colour_bits = 8) {
+PFD PaletteFormat(std::uint8_t colour_bits = 8) {
   PFD pfd;
   pfd.dwFlags = PFD_DRAW_TO_WINDOW | PFD_SUPPORT_OPENGL | PFD_DOUBLEBUFFER | PFD_NEED_PALETTE;
   pfd.cColorBits = colour_bits;
@@ -137,8 +136,7 @@ TEST(PanelStepsTest, EachStepCallsThePlatformInOrderAndStopsAtAFailure) {
     std::string step, failing, log;
     bool context = true;  // left with one
     qintptr answer = 77;  // a palette message's, 77 before
-    int realized = 0;
-    int colour_bits = 8;
+    int realized = 0, colour_bits = 8;
     bool bound = true;
   } cases[] = {
       {"Create", "", made + " wglMakeCurrent OnInit(current) wglMakeCurrent(null)"},
@@ -245,8 +243,6 @@ TEST(PanelFormatTest, ConstructionMasksFloatingPointTraps) {
 #endif
   FakePanel panel;
   EXPECT_EQ(fegetexcept(), 0);
-  volatile float zero = 0.0f;
-  EXPECT_TRUE(std::isinf(1.0f / zero) && std::isnan(zero / zero));
 #if defined(__x86_64__) || defined(__i386__)
   EXPECT_EQ(_mm_getcsr() & 0x1F80, 0x1F80u);
 #endif
@@ -262,9 +258,7 @@ TEST(PaletteRampTest, EachFieldStretchesOntoTheFullRange) {
   EXPECT_EQ(std::tuple(green3.peRed, green3.peGreen, green3.peBlue), std::tuple(0, 3 * 255 / 7, 0));
   EXPECT_EQ(std::tuple(blue1.peRed, blue1.peGreen, blue1.peBlue, blue1.peFlags),
             std::tuple(0, 0, 255 / 3, 0));
-  PFD red_only = PaletteFormat(4);
-  red_only.cRedBits = 4;
-  red_only.cGreenBits = red_only.cBlueBits = 0;
+  const PFD red_only{.cColorBits = 4, .cRedBits = 4};
   EXPECT_EQ(BuildPaletteRamp(red_only)->palPalEntry.at(15).peGreen, 0);
   EXPECT_EQ(BuildPaletteRamp(PaletteFormat(15))->palPalEntry.size(), 32768u);
   EXPECT_FALSE(BuildPaletteRamp(PaletteFormat(16)).has_value());

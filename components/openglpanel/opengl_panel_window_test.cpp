@@ -1,4 +1,5 @@
 // Panels in real windows: events, pictures on the screen, fonts, printing, failures.
+#include "components/openglpanel/glyph_contours.h"
 #include "components/openglpanel/opengl_font.h"
 #include "components/openglpanel/opengl_panel.h"
 #include "components/openglpanel/panel_file_error.h"
@@ -15,6 +16,8 @@
 
 #include <GL/gl.h>
 #include <gtest/gtest.h>
+
+#include <cmath>
 
 namespace {
 
@@ -297,6 +300,18 @@ TEST_F(PanelFontsTest, ApplicationFontsHaveTheirOwnRangeAndThePanelsGoWithTheCon
   EXPECT_EQ(Draw2D("A", &far).count, 0);
   panel->DestroyGLContext();
   EXPECT_EQ(Size("A"), kUntouched);
+}
+
+// The unit circle has fewer points for a larger deviation; no positive deviation means
+// the finest; a huge one leaves each curve its chord; a tiny one takes bounded work.
+TEST(FlattenPath, TheDeviationSetsHowFinelyCurvesAreCut) {
+  QPainterPath circle;
+  circle.addEllipse(QPointF(0, 0), 1, 1);
+  const auto points = [&](double deviation) { return FlattenPath(circle, deviation).at(0).size(); };
+  EXPECT_GT(points(0.01), points(0.05));
+  for (double deviation : {0.0, -1.0, std::nan("")}) EXPECT_GT(points(deviation), points(0.01));
+  EXPECT_EQ(points(10), 4u);
+  EXPECT_LE(points(1e-300), 4u << 12);
 }
 
 // Saving and printing paint afresh and take what the window shows, children included;
