@@ -6,22 +6,25 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
-
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-// The 2 x 2 picture: red, green on top; blue, white below.
-QImage Quad() {
+QImage Quad() {  // red, green on top; blue, white below
   QImage image(2, 2, QImage::Format_RGB32);
-  image.setPixel(0, 0, qRgb(255, 0, 0));
-  image.setPixel(1, 0, qRgb(0, 255, 0));
-  image.setPixel(0, 1, qRgb(0, 0, 255));
-  image.setPixel(1, 1, qRgb(255, 255, 255));
+  const QRgb colours[] = {qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(0, 0, 255), qRgb(255, 255, 255)};
+  for (int i = 0; i < 4; ++i) image.setPixel(i % 2, i / 2, colours[i]);
   return image;
 }
-const Bytes kQuadRgb = {0, 0, 255, 255, 255, 255, 255, 0, 0, 0, 255, 0};
+
+// The picture's pixels as a texture holds them: packed RGB, bottom row first.
+Bytes TextureBytes(const QImage& image) {
+  const QImage rgb = image.convertToFormat(QImage::Format_RGB888).mirrored();
+  Bytes bytes;
+  for (int y = 0; y < rgb.height(); ++y)
+    bytes.insert(bytes.end(), rgb.constScanLine(y), rgb.constScanLine(y) + 3 * rgb.width());
+  return bytes;
+}
 
 // The file Qt's own BMP writer makes of `image`.
 Bytes QtBmp(const QImage& image) {
@@ -32,137 +35,79 @@ Bytes QtBmp(const QImage& image) {
   return Bytes(bytes.begin(), bytes.end());
 }
 
-void Put(Bytes& b, std::size_t at, std::uint32_t value, int size) {
-  for (int i = 0; i < size; ++i) b[at + i] = std::uint8_t(value >> (8 * i));
-}
-
-// A bitmap file with a 40-byte header (bit-field masks after it when given) and the
-// stored rows as they come.
+// A bitmap file: a 40-byte header, the bit-field masks when given, the stored rows.
 Bytes Bmp(std::int32_t width, std::int32_t height, int bits, const Bytes& rows,
           std::vector<std::uint32_t> masks = {}) {
-  const std::size_t pixels_at = 14 + 40 + 4 * masks.size();
-  Bytes b(pixels_at);
-  Put(b, 0, 0x4D42, 2);
-  Put(b, 2, std::uint32_t(pixels_at + rows.size()), 4);
-  Put(b, 10, std::uint32_t(pixels_at), 4);
-  Put(b, 14, 40, 4);
-  Put(b, 18, std::uint32_t(width), 4);
-  Put(b, 22, std::uint32_t(height), 4);
-  Put(b, 26, 1, 2);
-  Put(b, 28, std::uint32_t(bits), 2);
-  Put(b, 30, masks.empty() ? 0 : 3, 4);
-  for (std::size_t i = 0; i < masks.size(); ++i) Put(b, 54 + 4 * i, masks[i], 4);
+  const std::uint32_t pixels_at = 54 + 4 * masks.size();
+  Bytes b{'B', 'M'};
+  const auto put = [&](std::uint32_t value, int size) {
+    for (int i = 0; i < size; ++i) b.push_back(std::uint8_t(value >> (8 * i)));
+  };
+  for (std::uint32_t field : {pixels_at + std::uint32_t(rows.size()), 0u, pixels_at, 40u,
+                              std::uint32_t(width), std::uint32_t(height)})
+    put(field, 4);
+  put(1, 2);
+  put(bits, 2);
+  put(masks.empty() ? 0 : 3, 4);
+  b.resize(54);
+  for (std::uint32_t mask : masks) put(mask, 4);
   b.insert(b.end(), rows.begin(), rows.end());
   return b;
 }
 
-TEST(BMPTexture, TwoByTwoComesBottomRowFirst) {
-  const auto rgb = DecodeBMPTexture(QtBmp(Quad()), false);
-  ASSERT_NE(rgb, nullptr);
-  EXPECT_EQ(rgb->Data, kQuadRgb);
-  EXPECT_EQ(rgb->Components, 3);
-  EXPECT_EQ(rgb->Format, 0x1907u);  // GL_RGB
-  EXPECT_EQ(std::pair(rgb->Width, rgb->Height), std::pair(2, 2));
-
-  const auto rgba = DecodeBMPTexture(QtBmp(Quad()), true);
-  ASSERT_NE(rgba, nullptr);
-  ASSERT_EQ(rgba->Data.size(), 16u);
-  EXPECT_EQ(rgba->Components, 4);
-  EXPECT_EQ(rgba->Format, 0x1908u);  // GL_RGBA
-  for (std::size_t i = 0; i < 16; ++i)
-    EXPECT_EQ(rgba->Data[i], i % 4 == 3 ? 255 : kQuadRgb[i / 4 * 3 + i % 4]) << i;
-}
-
-TEST(BMPTexture, OddWidthRowsArePackedWithoutGaps) {
-  QImage image(3, 2, QImage::Format_RGB32);
-  for (int x = 0; x < 3; ++x) {
-    image.setPixel(x, 0, qRgb(10 * x, 1, 2));
-    image.setPixel(x, 1, qRgb(100 + x, 3, 4));
-  }
-  const auto t = DecodeBMPTexture(QtBmp(image), false);
-  ASSERT_NE(t, nullptr);
-  ASSERT_EQ(t->Data.size(), 3 * 2 * 3u);  // 9-byte rows, no padding to 4
-  for (std::size_t x = 0; x < 3; ++x) {
-    EXPECT_EQ(t->Data[3 * x], 100 + x);  // bottom row first
-    EXPECT_EQ(t->Data[3 * (3 + x)], 10 * x);
-  }
-}
-
-TEST(BMPTexture, StoredVariantsGiveTheSamePixels) {
-  // 8-bit and 1-bit paletted, as Qt writes them.
-  EXPECT_EQ(DecodeBMPTexture(QtBmp(Quad().convertToFormat(QImage::Format_Indexed8)), false)->Data,
-            kQuadRgb);
+TEST(BMPTexture, EveryStoredVariantGivesThePicturesPixels) {
+  QImage odd(3, 2, QImage::Format_RGB32);  // 9-byte texture rows, no padding to 4
+  for (int x = 0; x < 6; ++x) odd.setPixel(x % 3, x / 3, qRgb(40 * x, x, 2));
   QImage mono(9, 1, QImage::Format_Mono);  // a row across a byte boundary
-  mono.setColor(0, qRgb(0, 0, 0));
-  mono.setColor(1, qRgb(255, 255, 255));
+  mono.setColorTable({qRgb(0, 0, 0), qRgb(255, 255, 255)});
   mono.fill(0);
   mono.setPixel(8, 0, 1);
-  const auto t = DecodeBMPTexture(QtBmp(mono), false);
-  ASSERT_NE(t, nullptr);
-  EXPECT_EQ(t->Data[3 * 7], 0);
-  EXPECT_EQ(t->Data[3 * 8], 255);
-
-  // Rows stored top first, 24 bits: red green / blue white, each row padded to 8 bytes.
-  EXPECT_EQ(DecodeBMPTexture(Bmp(2, -2, 24,
-                                 {0, 0, 255, 0, 255, 0, 0, 0,  //
-                                  255, 0, 0, 255, 255, 255, 0, 0}),
-                             false)
-                ->Data,
-            kQuadRgb);
-  // 16 bits, 5-5-5 by default: blue white / red green.
-  EXPECT_EQ(DecodeBMPTexture(Bmp(2, 2, 16, {0x1F, 0x00, 0xFF, 0x7F, 0x00, 0x7C, 0xE0, 0x03}), false)
-                ->Data,
-            kQuadRgb);
-  // 32 bits with the channels in unusual places: red in the top byte, blue in the second.
-  EXPECT_EQ(DecodeBMPTexture(Bmp(2, 2, 32,
-                                 {0, 0xFF, 0, 0, 0, 0xFF, 0xFF, 0xFF,  //
-                                  0, 0, 0, 0xFF, 0, 0, 0xFF, 0},
-                                 {0xFF000000, 0x00FF0000, 0x0000FF00}),
-                             false)
-                ->Data,
-            kQuadRgb);
+  for (const QImage& image : {Quad(), odd, mono, Quad().convertToFormat(QImage::Format_Indexed8)}) {
+    const auto t = DecodeBMPTexture(QtBmp(image), false);
+    ASSERT_NE(t, nullptr);
+    EXPECT_EQ(std::tuple(t->Width, t->Height, t->Components, t->Format),
+              std::tuple(image.width(), image.height(), 3, kGLRGB));
+    EXPECT_EQ(t->Data, TextureBytes(image)) << image.format();
+  }
+  // Rows stored top first in 24 bits; 5-5-5 in 16 bits; 32 bits with red in the top
+  // byte and blue in the second.
+  const Bytes quad = TextureBytes(Quad());
+  for (const Bytes& file :
+       {Bmp(2, -2, 24, {0, 0, 255, 0, 255, 0, 0, 0, 255, 0, 0, 255, 255, 255, 0, 0}),
+        Bmp(2, 2, 16, {0x1F, 0x00, 0xFF, 0x7F, 0x00, 0x7C, 0xE0, 0x03}),
+        Bmp(2, 2, 32, {0, 0xFF, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0, 0, 0, 0xFF, 0, 0, 0xFF, 0},
+            {0xFF000000, 0x00FF0000, 0x0000FF00})})
+    EXPECT_EQ(DecodeBMPTexture(file, false)->Data, quad);
+  // With alpha, always opaque.
+  const auto rgba = DecodeBMPTexture(QtBmp(Quad()), true);
+  EXPECT_EQ(std::pair(rgba->Components, rgba->Format), std::pair(4, kGLRGBA));
+  EXPECT_EQ(rgba->Data,
+            (Bytes{0, 0, 255, 255, 255, 255, 255, 255, 255, 0, 0, 255, 0, 255, 0, 255}));
 }
 
-TEST(BMPTexture, BadFilesGiveNull) {
+TEST(BMPTexture, TruncatedMalformedOrOversizedFilesGiveNull) {
+  QTemporaryDir dir;  // files: a folder is none; a missing one neither
+  ASSERT_TRUE(Quad().save(dir.filePath(QStringLiteral("quad.bmp")), "BMP"));
+  EXPECT_EQ(LoadBMPTexture(dir.filePath(QStringLiteral("quad.bmp")).toStdString(), false)->Data,
+            TextureBytes(Quad()));
+  EXPECT_EQ(LoadBMPTexture(dir.path().toStdString(), false), nullptr);
   EXPECT_EQ(LoadBMPTexture("/nonexistent/picture.bmp", false), nullptr);
   const Bytes good = QtBmp(Quad());
   for (std::size_t length = 0; length < good.size(); ++length)
     EXPECT_EQ(DecodeBMPTexture(std::span(good).first(length), false), nullptr) << length;
-
-  Bytes wrong = good;
+  Bytes wrong = good, rle = Bmp(2, 2, 8, Bytes(1024 + 8));
   wrong[0] = 'X';
-  EXPECT_EQ(DecodeBMPTexture(wrong, false), nullptr);
-  EXPECT_EQ(DecodeBMPTexture(Bmp(0, 2, 24, Bytes(16)), false), nullptr);
-  EXPECT_EQ(DecodeBMPTexture(Bmp(2, 0, 24, Bytes(16)), false), nullptr);
-  EXPECT_EQ(DecodeBMPTexture(Bmp(2, 2, 7, Bytes(16)), false), nullptr);
-  // Dimensions far beyond the bytes the file holds.
-  EXPECT_EQ(DecodeBMPTexture(Bmp(0x7FFFFFFF, -0x7FFFFFFF, 32, Bytes(16)), false), nullptr);
-  EXPECT_EQ(DecodeBMPTexture(Bmp(2, std::numeric_limits<std::int32_t>::min(), 8, Bytes(16)), false),
-            nullptr);
-  // Run-length compression is not read.
-  Bytes rle = Bmp(2, 2, 8, Bytes(1024 + 8));
-  Put(rle, 30, 1, 4);
-  EXPECT_EQ(DecodeBMPTexture(rle, false), nullptr);
-}
-
-TEST(BMPTexture, IndexPastAShortPaletteReadsAsBlack) {
-  Bytes file = Bmp(2, 1, 8, {0, 0, 0, 0, /* row: */ 0, 1, 0, 0});
-  Put(file, 46, 1, 4);  // one colour used: white, then the row
-  file[54] = file[55] = file[56] = 255;
-  Put(file, 10, 58, 4);
-  const auto t = DecodeBMPTexture(file, false);
-  ASSERT_NE(t, nullptr);
-  EXPECT_EQ(t->Data, (Bytes{255, 255, 255, 0, 0, 0}));
-}
-
-TEST(BMPTexture, LoadsAFileButNotAFolder) {
-  QTemporaryDir dir;
-  const QString name = dir.filePath(QStringLiteral("quad.bmp"));
-  ASSERT_TRUE(Quad().save(name, "BMP"));
-  const auto t = LoadBMPTexture(name.toStdString(), false);
-  ASSERT_NE(t, nullptr);
-  EXPECT_EQ(t->Data, kQuadRgb);
-  EXPECT_EQ(LoadBMPTexture(dir.path().toStdString(), false), nullptr);
+  rle[30] = 1;  // run-length compression is not read
+  // Neither are zero sizes, 7 bits a pixel, or dimensions far beyond the file's bytes.
+  for (const Bytes& file : {wrong, rle, Bmp(0, 2, 24, Bytes(16)), Bmp(2, 0, 24, Bytes(16)),
+                            Bmp(2, 2, 7, Bytes(16)), Bmp(0x7FFFFFFF, -0x7FFFFFFF, 32, Bytes(16)),
+                            Bmp(2, std::numeric_limits<std::int32_t>::min(), 8, Bytes(16))})
+    EXPECT_EQ(DecodeBMPTexture(file, false), nullptr);
+  // An index past a short palette reads as black.
+  Bytes short_palette = Bmp(2, 1, 8, {255, 255, 255, 0, /* row: */ 0, 1, 0, 0});
+  short_palette[46] = 1;  // one colour used: white, then the row
+  short_palette[10] = 58;
+  EXPECT_EQ(DecodeBMPTexture(short_palette, false)->Data, (Bytes{255, 255, 255, 0, 0, 0}));
 }
 
 }  // namespace

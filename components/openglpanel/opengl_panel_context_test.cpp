@@ -1,184 +1,267 @@
-#include "components/openglpanel/panel_test_support.h"
+// The panel's steps against a fake platform: every call, [message box] and event in order.
+#include "components/openglpanel/gl_platform.h"
+#include "components/openglpanel/opengl_panel.h"
+#include "components/openglpanel/palette_ramp.h"
+#include "framework/messages.h"
+
+#include <gtest/gtest.h>
 
 #include <cfenv>
+#include <functional>
+#include <map>
+#include <optional>
+#include <sstream>
+#include <utility>
+
+#if defined(__x86_64__) || defined(__i386__)
+#include <xmmintrin.h>
+#endif
 
 namespace {
 
 using P = TOpenGLPanel;
+using PFD = PIXELFORMATDESCRIPTOR;
 
-class PanelContextTest : public FakePanelTest {
- protected:
-  std::uint32_t RequestedFlags() {
-    panel.CreateGLContext();
-    return panel.fake.requested ? panel.fake.requested->dwFlags : 0;
+// A GLPlatform that logs every call by name and fails the chosen ones.
+class FakeGLPlatform : public GLPlatform {
+ public:
+  static constexpr HGLRC kContext{200};
+  static constexpr HPALETTE kPalette{300}, kStock{15};
+
+  std::string log;      // entries in order, space separated; "wglMakeCurrent(null)" releases
+  std::string failing;  // the calls that fail, space separated; GetLastError then gives 9
+  std::optional<PFD> described;  // what DescribePixelFormat reports
+  int realize_result = 0;
+  HGLRC current{};
+  HPALETTE selected{};
+  bool background = false;  // how `selected` was selected
+
+  void Note(const std::string& entry) { log += (log.empty() ? "" : " ") + entry; }
+  // Logs the call; false when it is to fail.
+  bool Call(const std::string& name) {
+    Note(name);
+    return (" " + failing + " ").find(" " + name + " ") == std::string::npos;
   }
 
-  void ExpectNoHandles() {
-    EXPECT_EQ(panel.DeviceContext(), HDC{});
-    EXPECT_EQ(panel.RenderingContext(), HGLRC{});
-    EXPECT_EQ(panel.Palette(), HPALETTE{});
-    EXPECT_EQ(panel.fake.current, HGLRC{});
+  HDC GetDC(HWND) override { return Call("GetDC") ? HDC{100} : HDC{}; }
+  int ReleaseDC(HWND, HDC) override { return Call("ReleaseDC"); }
+  int ChoosePixelFormat(HDC, const PFD&) override { return Call("ChoosePixelFormat"); }
+  int SetPixelFormat(HDC, int, const PFD&) override { return Call("SetPixelFormat"); }
+  int DescribePixelFormat(HDC, int, unsigned, PFD* pfd) override {
+    *pfd = described.value_or(*pfd);
+    return Call("DescribePixelFormat");
   }
-
-  // Window creation with OnInit bound; returns what was logged.
-  Log Create() {
-    panel.Bind(&P::OnInit, "OnInit");
-    panel.fake.log.clear();
-    panel.WMCreate();
-    return panel.fake.log;
+  HGLRC wglCreateContext(HDC) override { return Call("wglCreateContext") ? kContext : HGLRC{}; }
+  int wglMakeCurrent(HDC, HGLRC rc) override {
+    return Call(rc == HGLRC{} ? "wglMakeCurrent(null)" : "wglMakeCurrent") ? (current = rc, 1) : 0;
   }
+  int wglDeleteContext(HGLRC) override { return Call("wglDeleteContext"); }
+  int wglShareLists(HGLRC, HGLRC) override { return Call("wglShareLists"); }
+  int SwapBuffers(HDC) override { return Call("SwapBuffers"); }
+  HPALETTE GetStockObject(int) override { return Call("GetStockObject") ? kStock : HPALETTE{}; }
+  HPALETTE CreatePalette(const LOGPALETTE&) override {
+    return Call("CreatePalette") ? kPalette : HPALETTE{};
+  }
+  HPALETTE SelectPalette(HDC, HPALETTE palette, bool forceBackground) override {
+    background = forceBackground;
+    return Call("SelectPalette") ? std::exchange(selected, palette) : HPALETTE{};
+  }
+  int RealizePalette(HDC) override { return Call("RealizePalette") ? realize_result : GDI_ERROR; }
+  int DeleteObject(HPALETTE) override { return Call("DeleteObject"); }
+  void InvalidateRect(HWND, bool) override { Note("InvalidateRect"); }
+  int GetLastError() override { return 9; }
 };
 
-TEST_F(PanelContextTest, DefaultFormatRequestsTheDescriptorOf0x25) {
-  EXPECT_EQ(RequestedFlags(), 0x25u);
-  const PIXELFORMATDESCRIPTOR& pfd = *panel.fake.requested;
-  EXPECT_EQ(pfd.nSize, 40);
-  EXPECT_EQ(pfd.nVersion, 1);
-  EXPECT_EQ(pfd.iPixelType, PFD_TYPE_RGBA);
-  EXPECT_EQ(pfd.cColorBits, 32);
-  EXPECT_EQ(pfd.cDepthBits, 32);
-  EXPECT_EQ(pfd.cAlphaBits + pfd.cAccumBits + pfd.cStencilBits + pfd.cAuxBuffers, 0);
-  EXPECT_EQ(pfd.iLayerType, 0);
-  EXPECT_TRUE(panel.DoubleBuffered());
-}
-
-TEST_F(PanelContextTest, EachFlagMemberRequestsItsDescriptorFlag) {
-  const std::pair<P::TPFDFlags, std::uint32_t> table[] = {
-      {P::f_PFD_DRAW_TO_WINDOW, 0x4},        {P::f_PFD_DRAW_TO_BITMAP, 0x8},
-      {P::f_PFD_SUPPORT_OPENGL, 0x20},       {P::f_PFD_GENERIC_ACCELERATED, 0x1000},
-      {P::f_PFD_GENERIC_FORMAT, 0x40},       {P::f_PFD_NEED_PALETTE, 0x80},
-      {P::f_PFD_NEED_SYSTEM_PALETTE, 0x100}, {P::f_PFD_STEREO, 0x2},
-      {P::f_PFD_SWAP_LAYER_BUFFERS, 0x800}};
-  std::uint32_t all = 0;
-  P::TPFDFlagSet members = P::f_PFD_DOUBLEBUFFER;
-  for (const auto& [member, flag] : table) {
-    SCOPED_TRACE(flag);
-    panel.SetPFDFlags(member | P::f_PFD_DOUBLEBUFFER);
-    EXPECT_EQ(RequestedFlags(), flag | PFD_DOUBLEBUFFER);
-    all |= flag;
-    members |= member;
+// A panel on the fake platform. Its bound events log their name, marked "(current)" when
+// the fake's context was current; while it lives, message boxes go to the log as [text].
+class FakePanel : public TOpenGLPanel {
+ public:
+  explicit FakePanel(bool bind_events = true) : FakePanel(new FakeGLPlatform) {
+    framework::SetMessageSink(
+        [this](const QString& text) { fake.Note("[" + text.toStdString() + "]"); });
+    for (auto [signal, name] :
+         {std::pair(&P::OnInit, "OnInit"), {&P::OnPaint, "OnPaint"}, {&P::OnResize, "OnResize"}})
+      if (bind_events)
+        QObject::connect(this, signal, [this, name] {
+          fake.Note(name + std::string(fake.current != HGLRC{} ? "(current)" : ""));
+        });
   }
-  panel.SetPFDFlags(members);
-  EXPECT_EQ(panel.PFDFlags(), members);
-  EXPECT_EQ(RequestedFlags(), all | PFD_DOUBLEBUFFER);
+  ~FakePanel() override {
+    fake.failing.clear();  // the last release shows no box
+    framework::SetMessageSink(nullptr);
+  }
+
+  // Runs the named step; palette messages use `message`.
+  void Run(const std::string& step) {
+    const std::map<std::string, std::function<void()>> steps{
+        {"Create", [&] { WMCreate(); }},
+        {"Destroy", [&] { WMDestroy(); }},
+        {"Paint", [&] { Paint(); }},
+        {"Resize", [&] { Resize(); }},
+        {"MakeCurrent", [&] { MakeOpenGLPanelCurrent(); }},
+        {"Swap", [&] { SwapBuffers(); }},
+        {"Query", [&] { WMQueryNewPalette(message); }},
+        {"Change", [&] { WMPaletteChanged(message); }},
+        {"OwnChange", [&] { WMPaletteChanged(message = TMessage(this, 77)); }}};
+    steps.at(step)();
+  }
+  FakeGLPlatform& fake;
+  TMessage message{nullptr, 77};
+
+ private:
+  explicit FakePanel(FakeGLPlatform* platform)
+      : TOpenGLPanel(std::unique_ptr<GLPlatform>(platform)), fake(*platform) {}
+};
+
+// A described format that needs the 3-3-2 palette (red lowest, blue highest).
+PFD PaletteFormat(std::uint8_t colour_bits = 8) {
+  PFD pfd;
+  pfd.dwFlags = PFD_DRAW_TO_WINDOW | PFD_SUPPORT_OPENGL | PFD_DOUBLEBUFFER | PFD_NEED_PALETTE;
+  pfd.cColorBits = colour_bits;
+  pfd.cRedBits = pfd.cGreenBits = pfd.cGreenShift = 3;
+  pfd.cBlueBits = 2;
+  pfd.cBlueShift = 6;
+  return pfd;
 }
 
-TEST_F(PanelContextTest, SetPFDFlagsKeepsExactlyOneOfGdiAndDoubleBuffer) {
+// Each case: a fresh panel, events bound unless said otherwise, with a palette format,
+// created (unless that is the first step) with the calls `failing`; then the steps run.
+TEST(PanelStepsTest, EachStepCallsThePlatformInOrderAndStopsAtAFailure) {
+  const std::string described = "GetDC ChoosePixelFormat SetPixelFormat DescribePixelFormat";
+  const std::string made = described + " CreatePalette wglCreateContext";
+  const std::string failed = " ReleaseDC [Open GL Context Create Failed]";
+  const std::string query =
+      "SelectPalette RealizePalette wglMakeCurrent wglMakeCurrent(null) SelectPalette";
+  const struct {
+    std::string step, failing, log;
+    bool context = true;  // left with one
+    qintptr answer = 77;  // a palette message's, 77 before
+    int realized = 0, colour_bits = 8;
+    bool bound = true;
+  } cases[] = {
+      {"Create", "", made + " wglMakeCurrent OnInit(current) wglMakeCurrent(null)"},
+      {"Create", "ChoosePixelFormat", "GetDC ChoosePixelFormat [ChoosePixelFormat:9]" + failed,
+       false},
+      {"Create", "SetPixelFormat",
+       "GetDC ChoosePixelFormat SetPixelFormat [SetPixelFormat:9]" + failed, false},
+      {"Create", "CreatePalette", described + " CreatePalette [CreatePalette:9]" + failed, false},
+      // 2^16 entries would wrap a logical palette's 16-bit count.
+      {"Create", "", described + " [ConstructPalette: Malloc failure]" + failed, false, 77, 0, 16},
+      // The stock palette is selected, in the foreground, before the panel's own is deleted.
+      {"Create", "wglCreateContext",
+       made + " [wglRenderingContext:9] GetStockObject SelectPalette DeleteObject" + failed, false},
+      {"Create", "wglCreateContext DeleteObject",
+       made + " [wglRenderingContext:9] GetStockObject SelectPalette DeleteObject " +
+           "[DeleteObject: Failed]" + failed,
+       false},
+      // OnInit runs even when making current fails. Without their events, creation makes
+      // nothing current and Paint and Resize do nothing.
+      {"Create", "wglMakeCurrent",
+       made + " wglMakeCurrent [wglMakeCurrent:9] OnInit wglMakeCurrent(null)"},
+      {"Create Paint Resize", "", made, true, 77, 0, 8, false},
+      {"Destroy", "", "wglMakeCurrent(null) wglDeleteContext DeleteObject ReleaseDC", false},
+      {"Destroy", "wglDeleteContext DeleteObject ReleaseDC",
+       "wglMakeCurrent(null) wglDeleteContext [wglDeleteContext:9] DeleteObject "
+       "[DeleteObject: Failed] ReleaseDC [ReleaseDC: Failed]",
+       false},
+      {"Destroy", "ChoosePixelFormat", "wglMakeCurrent(null)", false},
+      {"Paint", "",
+       "SelectPalette RealizePalette wglMakeCurrent OnPaint(current) SwapBuffers SelectPalette "
+       "wglMakeCurrent(null)"},
+      {"Paint", "RealizePalette", "SelectPalette RealizePalette [RealizePalette:9]"},
+      {"Paint", "wglMakeCurrent", "SelectPalette RealizePalette wglMakeCurrent [wglMakeCurrent:9]"},
+      {"Resize", "", "wglMakeCurrent OnResize(current) wglMakeCurrent(null)"},
+      {"Resize", "wglMakeCurrent", "wglMakeCurrent [wglMakeCurrent:9]"},
+      {"MakeCurrent", "", "wglMakeCurrent"},
+      {"MakeCurrent", "wglMakeCurrent", "wglMakeCurrent [wglMakeCurrent:9]"},
+      {"Swap", "", "SwapBuffers"},
+      // Realized entries that changed mean a repaint; the answer is their count.
+      {"Query", "", query + " InvalidateRect", true, 12, 12},
+      {"Query", "", query, true, 0},
+      {"Query", "RealizePalette", "SelectPalette RealizePalette [RealizePalette:9]"},
+      {"Query", "wglMakeCurrent", "SelectPalette RealizePalette wglMakeCurrent", true, 0, 12},
+      {"Change", "", query + " InvalidateRect", true, 77, 3},
+      {"OwnChange", "", "", true, 77, 3},
+      // Without a context (its creation failed) or without their event, steps do nothing.
+      {"Paint Resize MakeCurrent Swap Query", "ChoosePixelFormat", "", false, 0}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.step + " failing " + c.failing);
+    FakePanel panel(c.bound);
+    panel.fake.described = PaletteFormat(c.colour_bits);
+    panel.fake.failing = c.failing;
+    panel.fake.realize_result = c.realized;
+    if (!c.step.starts_with("Create"))
+      panel.Run("Create");
+    panel.fake.log.clear();
+    std::istringstream steps(c.step);
+    for (std::string step; steps >> step;) panel.Run(step);
+    EXPECT_EQ(panel.fake.log, c.log);
+    EXPECT_EQ(panel.message.Result, c.answer);
+    EXPECT_EQ(panel.RenderingContext(), c.context ? FakeGLPlatform::kContext : HGLRC{});
+    EXPECT_EQ(panel.Palette(), c.context ? FakeGLPlatform::kPalette : HPALETTE{});
+    EXPECT_EQ(panel.DeviceContext() == HDC{}, !c.context);
+    EXPECT_EQ(panel.fake.current, c.log == "wglMakeCurrent" ? FakeGLPlatform::kContext : HGLRC{});
+    // A palette selected for a step goes back, as background, once the step is through.
+    const auto first = c.log.find("SelectPalette"), last = c.log.rfind("SelectPalette");
+    const HPALETTE own = c.step == "Create" ? FakeGLPlatform::kStock : FakeGLPlatform::kPalette;
+    EXPECT_EQ(panel.fake.selected, first != std::string::npos && first == last ? own : HPALETTE{});
+    EXPECT_EQ(panel.fake.background, first != last);
+  }
+}
+
+// The flag set holds exactly one of GDI and double buffering: given both, the one not
+// held wins; given neither, the held one switches over. The request decides buffering.
+TEST(PanelFormatTest, ExactlyOneOfGdiAndDoubleBufferingIsRequested) {
+  FakePanel panel;
   const P::TPFDFlagSet base = P::f_PFD_DRAW_TO_WINDOW | P::f_PFD_SUPPORT_OPENGL;
-  const P::TPFDFlagSet both = base | P::f_PFD_SUPPORT_GDI | P::f_PFD_DOUBLEBUFFER;
-  panel.SetPFDFlags(both);  // held double buffer: GDI wins
-  EXPECT_EQ(panel.PFDFlags(), base | P::f_PFD_SUPPORT_GDI);
-  EXPECT_EQ(RequestedFlags(), PFD_DRAW_TO_WINDOW | PFD_SUPPORT_OPENGL | PFD_SUPPORT_GDI);
+  const P::TPFDFlagSet gdi = base | P::f_PFD_SUPPORT_GDI, twice = base | P::f_PFD_DOUBLEBUFFER;
+  for (const auto& [given, kept] :
+       {std::pair(gdi | twice, gdi), std::pair(gdi | twice, twice), std::pair(base, gdi),
+        std::pair(base, twice), std::pair(base, gdi)}) {
+    panel.SetPFDFlags(given);
+    EXPECT_EQ(panel.PFDFlags(), kept);
+  }
+  EXPECT_EQ(panel.RequestedPixelFormat().dwFlags & (PFD_SUPPORT_GDI | PFD_DOUBLEBUFFER),
+            PFD_SUPPORT_GDI);
+  ASSERT_TRUE(panel.CreateGLContext());
   EXPECT_FALSE(panel.DoubleBuffered());
-  panel.SetPFDFlags(both);  // held GDI: double buffer wins
-  EXPECT_EQ(panel.PFDFlags(), base | P::f_PFD_DOUBLEBUFFER);
-  panel.SetPFDFlags(base);  // held double buffer, neither given: switches to GDI
-  EXPECT_EQ(panel.PFDFlags(), base | P::f_PFD_SUPPORT_GDI);
-  panel.SetPFDFlags(base);  // held GDI, neither given: switches back
-  EXPECT_EQ(panel.PFDFlags(), base | P::f_PFD_DOUBLEBUFFER);
-}
-
-TEST_F(PanelContextTest, PixelTypeAndDepthsAreReadOnlyWhenTheContextIsMade) {
-  panel.setProperty("PixelType", P::f_PFD_TYPE_COLORINDEX);
-  RequestedFlags();
-  EXPECT_EQ(panel.fake.requested->iPixelType, PFD_TYPE_COLORINDEX);
-  panel.setProperty("cColorBits", 16);
-  panel.setProperty("cDepthBits", 24);
-  panel.SetPFDPixelType(P::f_PFD_TYPE_RGBA);
-  EXPECT_EQ(panel.fake.requested->cColorBits, 32);  // nothing asked of the platform yet
+  panel.Run("Paint");
+  panel.Run("Swap");
+  EXPECT_EQ(panel.fake.log.find("SwapBuffers"), std::string::npos);
+  // Double buffered as requested, even when the described format is not.
   panel.DestroyGLContext();
-  RequestedFlags();
-  EXPECT_EQ(panel.fake.requested->iPixelType, PFD_TYPE_RGBA);
-  EXPECT_EQ(panel.fake.requested->cColorBits, 16);
-  EXPECT_EQ(panel.fake.requested->cDepthBits, 24);
-}
-
-TEST_F(PanelContextTest, DoubleBufferingFollowsTheRequestNotTheDescription) {
-  panel.fake.described = PIXELFORMATDESCRIPTOR{};
-  panel.fake.described->dwFlags = PFD_DRAW_TO_WINDOW | PFD_SUPPORT_OPENGL;
+  panel.SetPFDFlags(twice);
+  panel.fake.described = PFD{};
   ASSERT_TRUE(panel.CreateGLContext());
   EXPECT_TRUE(panel.DoubleBuffered());
-  EXPECT_FALSE(panel.fake.created_palette.has_value());  // no palette needed
-  EXPECT_EQ(panel.Palette(), HPALETTE{});
 }
 
-TEST_F(PanelContextTest, SuccessfulCreationCallsOnInitWithTheContextCurrentAndReleasesIt) {
-  panel.fake.described = PaletteFormat();
-  EXPECT_EQ(Create(), (Log{"GetDC", "ChoosePixelFormat", "SetPixelFormat", "DescribePixelFormat",
-                           "CreatePalette", "wglCreateContext", "wglMakeCurrent", "OnInit current",
-                           "wglMakeCurrent(null)"}));
-  EXPECT_EQ(panel.last_sender, &panel);
-  EXPECT_EQ(panel.Palette(), FakeGLPlatform::kPalette);
-  ASSERT_EQ(panel.fake.created_palette->palPalEntry.size(), 256u);  // the 3-3-2 ramp
-  EXPECT_EQ(panel.fake.created_palette->palPalEntry[5].peRed, 182);
-  EXPECT_EQ(panel.fake.current, HGLRC{});
-}
-
-TEST_F(PanelContextTest, EachCreationFailureShowsItsMessageThenCreateFailed) {
-  const Log described{"GetDC", "ChoosePixelFormat", "SetPixelFormat", "DescribePixelFormat"};
-  auto then = [&](Log tail) {
-    Log log = described;
-    log.insert(log.end(), tail.begin(), tail.end());
-    return log;
-  };
-  auto expect_failure = [&](const char* call, int code, Log expected, int colour_bits = 8) {
-    SCOPED_TRACE(call);
-    panel.fake.described = PaletteFormat(colour_bits);
-    panel.fake.failures = {{call, code}};
-    expected.insert(expected.end(), {"ReleaseDC", "Message Open GL Context Create Failed"});
-    EXPECT_EQ(Create(), expected);
-    ExpectNoHandles();
-  };
-  expect_failure("ChoosePixelFormat", 2000,
-                 {"GetDC", "ChoosePixelFormat", "Message ChoosePixelFormat:2000"});
-  expect_failure("SetPixelFormat", -5,
-                 {"GetDC", "ChoosePixelFormat", "SetPixelFormat", "Message SetPixelFormat:-5"});
-  expect_failure("CreatePalette", 8, then({"CreatePalette", "Message CreatePalette:8"}));
-  expect_failure("palette too large", 0, then({"Message ConstructPalette: Malloc failure"}), 16);
-  // The stock palette is selected before the panel's own is deleted.
-  expect_failure("wglCreateContext", 1450,
-                 then({"CreatePalette", "wglCreateContext", "Message wglRenderingContext:1450",
-                       "GetStockObject", "SelectPalette", "DeleteObject"}));
-  // A failed palette deletion there is reported too; the stock palette is in the foreground.
-  panel.fake.described = PaletteFormat();
-  panel.fake.failures = {{"wglCreateContext", 1450}, {"DeleteObject", 6}};
-  const Log log = Create();
-  EXPECT_EQ(Log(log.end() - 4, log.end()),
-            (Log{"DeleteObject", "Message DeleteObject: Failed", "ReleaseDC",
-                 "Message Open GL Context Create Failed"}));
-  EXPECT_EQ(panel.fake.selected, FakeGLPlatform::kStockPalette);
-  EXPECT_FALSE(panel.fake.background);
-  ExpectNoHandles();
-  // Releasing after a failed creation only makes nothing current.
-  panel.fake.log.clear();
-  panel.DestroyGLContext();
-  EXPECT_EQ(panel.fake.log, (Log{"wglMakeCurrent(null)"}));
-}
-
-TEST_F(PanelContextTest, ReleaseGivesBackEverythingInOrderEvenWhenCallsFail) {
-  panel.fake.described = PaletteFormat();
-  Create();
-  panel.fake.log.clear();
-  panel.WMDestroy();
-  EXPECT_EQ(panel.fake.log,
-            (Log{"wglMakeCurrent(null)", "wglDeleteContext", "DeleteObject", "ReleaseDC"}));
-  ExpectNoHandles();
-
-  Create();
-  panel.fake.failures = {{"wglDeleteContext", 170}, {"DeleteObject", 6}, {"ReleaseDC", 1}};
-  panel.fake.log.clear();
-  panel.DestroyGLContext();
-  EXPECT_EQ(panel.fake.log,
-            (Log{"wglMakeCurrent(null)", "wglDeleteContext", "Message wglDeleteContext:170",
-                 "DeleteObject", "Message DeleteObject: Failed", "ReleaseDC",
-                 "Message ReleaseDC: Failed"}));
-  ExpectNoHandles();
-}
-
-TEST(PanelConstructionTest, MasksFloatingPointTraps) {
-  feenableexcept(FE_DIVBYZERO | FE_INVALID);
+TEST(PanelFormatTest, ConstructionMasksFloatingPointTraps) {
+  feenableexcept(FE_DIVBYZERO | FE_INVALID | FE_OVERFLOW);
+#if defined(__x86_64__) || defined(__i386__)
+  _mm_setcsr(_mm_getcsr() & ~0x100u);  // the denormal-operand trap, outside FE_ALL_EXCEPT
+#endif
   FakePanel panel;
   EXPECT_EQ(fegetexcept(), 0);
+#if defined(__x86_64__) || defined(__i386__)
+  EXPECT_EQ(_mm_getcsr() & 0x1F80, 0x1F80u);
+#endif
+}
+
+// Each field stretched onto 0..255: 3-3-2 with red lowest; channels without bits black;
+// up to 15 bits, as a logical palette counts its entries in 16.
+TEST(PaletteRampTest, EachFieldStretchesOntoTheFullRange) {
+  const std::vector<PALETTEENTRY> ramp = BuildPaletteRamp(PaletteFormat())->palPalEntry;
+  ASSERT_EQ(ramp.size(), 256u);
+  const PALETTEENTRY &red5 = ramp[5], &green3 = ramp[3 << 3], &blue1 = ramp[1 << 6];
+  EXPECT_EQ(std::tuple(red5.peRed, red5.peGreen, red5.peBlue), std::tuple(5 * 255 / 7, 0, 0));
+  EXPECT_EQ(std::tuple(green3.peRed, green3.peGreen, green3.peBlue), std::tuple(0, 3 * 255 / 7, 0));
+  EXPECT_EQ(std::tuple(blue1.peRed, blue1.peGreen, blue1.peBlue, blue1.peFlags),
+            std::tuple(0, 0, 255 / 3, 0));
+  const PFD red_only{.cColorBits = 4, .cRedBits = 4};
+  EXPECT_EQ(BuildPaletteRamp(red_only)->palPalEntry.at(15).peGreen, 0);
+  EXPECT_EQ(BuildPaletteRamp(PaletteFormat(15))->palPalEntry.size(), 32768u);
+  EXPECT_FALSE(BuildPaletteRamp(PaletteFormat(16)).has_value());
 }
 
 }  // namespace
