@@ -2,11 +2,14 @@
 // A real OpenGL context drawing into an offscreen framebuffer, for tests that check
 // the pixels a scene leaves. Needs the application object and an X display.
 
+#include <QImage>
 #include <QOffscreenSurface>
 #include <QOpenGLContext>
 #include <QOpenGLFramebufferObject>
 
 #include <memory>
+
+#include "testing/pixels.h"
 
 namespace testkit {
 
@@ -22,14 +25,22 @@ class OffscreenGL {
   ~OffscreenGL();
 
   bool IsValid() const { return fbo_ != nullptr; }
-  void MakeCurrent();
+  void MakeCurrent() {
+    context_.makeCurrent(&surface_);
+    fbo_->bind();
+  }
   // Pixel (x, y) with y counted from the bottom row, as glReadPixels does.
   Rgb Pixel(int x, int y);
-  // Number of pixels whose colour is within `tolerance` of `colour` per channel.
-  int Count(Rgb colour, int tolerance = 8);
+  // What the framebuffer holds, top row first.
+  QImage Image() {
+    MakeCurrent();
+    return fbo_->toImage();
+  }
+  int Count(Rgb c, int tolerance = 8) {
+    return CountPixels(Image(), QColor(c.r, c.g, c.b), tolerance);
+  }
 
  private:
-  int width_, height_;
   QOffscreenSurface surface_;
   QOpenGLContext context_;
   std::unique_ptr<QOpenGLFramebufferObject> fbo_;
