@@ -1,5 +1,6 @@
 #include "shell/form_testing.h"
 
+#include <QApplication>
 #include <QKeySequence>
 #include <QMenuBar>
 #include <QSignalSpy>

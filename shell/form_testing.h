@@ -4,7 +4,6 @@
 // their layout names and message boxes captured instead of shown.
 
 #include <QAction>
-#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -23,8 +22,7 @@
 
 namespace shell::testing {
 
-// Shows the window and makes it the active one: bare Xvfb has no window manager,
-// and keys and access keys reach only the active window.
+// Shown and active: without a window manager keys reach only the active window.
 bool ShowActive(QWidget& window);
 
 // Waits until the window's AnimTimer1 has ticked `count` more times.
@@ -58,7 +56,6 @@ class FormFixture : public ::testing::Test {
   void TearDown() override {
     form.reset();
     framework::SetMessageSink(nullptr);
-    QLocale::setDefault(QLocale::c());
   }
 
   // The child called `name`; the test fails when there is none.
@@ -73,7 +70,11 @@ class FormFixture : public ::testing::Test {
     const QMenu* menu = form->template findChild<QMenu*>(QString::fromLatin1(name));
     return menu ? menu->menuAction() : Control<QAction>(name);
   }
-  QString Text(const char* name) { return Control<QWidget>(name)->property("text").toString(); }
+  // What a label, button or edit box says, or where a scroll bar stands.
+  QString Text(const char* name) {
+    const QWidget* control = Control<QWidget>(name);
+    return control->property(control->inherits("QScrollBar") ? "value" : "text").toString();
+  }
   QStringList Texts(std::initializer_list<const char*> names) {
     QStringList texts;
     for (const char* name : names) texts << Text(name);

@@ -3,7 +3,6 @@
 #include <GL/gl.h>
 
 #include <QKeyEvent>
-#include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QScrollBar>
@@ -25,21 +24,23 @@ namespace {
 bool scene_exists = false;
 int releases = 0;
 std::array<int, 3> angles;
+float modelview[16];  // as the camera left it
 
 Scene RedScene() {
   Scene scene;
   scene.initialize = [] { scene_exists = true; };
   scene.run_frame = [] {
+    glGetFloatv(GL_MODELVIEW_MATRIX, modelview);
     glClear(GL_COLOR_BUFFER_BIT);
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
+    glLoadIdentity();  // the projection is the identity too
     glColor3f(1, 0, 0);
     if (scene_exists)
       glRectf(-1, -1, 1, 1);
   };
-  scene.release = [] { scene_exists = false, ++releases; };
+  scene.release = [] {
+    scene_exists = false;
+    ++releases;
+  };
   scene.set_euler_angles = [](int phi, int theta, int psi) { angles = {phi, theta, psi}; };
   scene.viewport = QSize(200, 100);
   return scene;
@@ -59,9 +60,8 @@ class TestForm : public SceneForm {
     timer->setObjectName("AnimTimer1");
     connect(timer, &TAnimTimer::OnTimer, this, &SceneForm::AnimTimer1Timer);
     connect(this, &MainForm::Deactivated, this, &SceneForm::FormDeactivate);
-    auto* label = new QLabel(centralWidget());
-    label->setFont(QFont("MS Sans Serif", 8));  // 8 points stand for 11 pixels
-    parts = {panel, {}, {}, label, {new QPushButton("&Ok", centralWidget())}};
+    setFont(QFont("MS Sans Serif", 8));  // 8 points stand for 11 pixels
+    parts = {panel, {}, {}, new QLabel(centralWidget()), {new QPushButton("&Ok", centralWidget())}};
     for (QScrollBar*& bar : parts.bars) bar = new QScrollBar(centralWidget());
     for (QLabel*& text : parts.angle_texts) text = new QLabel(centralWidget());
     connect(parts.bars[1], &QScrollBar::valueChanged, this, &SceneForm::ScrollBar2Change);
@@ -72,15 +72,21 @@ class TestForm : public SceneForm {
 
 using SceneFormTest = testing::FormFixture<TestForm>;
 
-TEST_F(SceneFormTest, AFixedWindowWithPixelFontsThatDrawsInTheScenesArea) {
+TEST_F(SceneFormTest, AFixedWindowWithPixelFontsThatDrawsThroughTheCameraInTheScenesArea) {
   EXPECT_EQ(form->pos(), QPoint(50, 50));
   EXPECT_EQ(form->centralWidget()->size(), QSize(500, 400));
   EXPECT_EQ(form->minimumSize(), form->maximumSize());
-  EXPECT_EQ(form->parts.about_picture->font().pixelSize(), 11);
+  EXPECT_EQ(form->font().pixelSize(), 11);
   EXPECT_FALSE(form->windowIcon().isNull());
   const QImage drawing = form->parts.panel->grabFramebuffer();
   EXPECT_EQ(testkit::CountPixels(drawing, Qt::red, 8, QRect(0, 300, 200, 100)), 200 * 100);
   EXPECT_EQ(testkit::CountPixels(drawing, Qt::red), 200 * 100);  // nowhere else
+  // The camera shows simulation z up, y to the right and x towards us, 10 away.
+  for (const auto& [index, value] : {std::pair{9, 1.0f}, {4, 1.0f}, {2, 1.0f}, {14, -10.0f}})
+    EXPECT_NEAR(modelview[index], value, 1e-6f) << index;
+  form->ViewCamera().ViewYaw = 90.0f;  // a quarter turn about the screen's vertical
+  form->parts.panel->grabFramebuffer();
+  EXPECT_NEAR(modelview[6], -1.0f, 1e-6f);  // takes y away from us
   form->parts.bars[1]->setValue(30);
   EXPECT_EQ(angles, (std::array<int, 3>{0, 30, 0}));
   EXPECT_EQ(form->parts.angle_texts[1]->text(), "30");
@@ -110,20 +116,6 @@ TEST_F(SceneFormTest, KeysSetTheCameraRatesUntilAnyKeyIsReleased) {
   const float yaw = camera.ViewYaw;
   ASSERT_TRUE(WaitForTicks(2));
   EXPECT_EQ(camera.ViewYaw, yaw);
-}
-
-TEST_F(SceneFormTest, TheCameraShowsSimulationZUpYToTheRightAndXTowardsTheViewer) {
-  form->parts.panel->makeCurrent();
-  Camera camera(-10.0f, 0.1f);
-  float m[16];
-  camera.Apply();
-  glGetFloatv(GL_MODELVIEW_MATRIX, m);
-  for (const auto& [index, value] : {std::pair{9, 1.0f}, {4, 1.0f}, {2, 1.0f}, {14, -10.0f}})
-    EXPECT_NEAR(m[index], value, 1e-6f) << index;
-  camera.ViewYaw = 90.0f;  // a quarter turn about the screen's vertical takes y away from us
-  camera.Apply();
-  glGetFloatv(GL_MODELVIEW_MATRIX, m);
-  EXPECT_NEAR(m[6], -1.0f, 1e-6f);
 }
 
 // Whichever way the program ends, the scene is released once. Our own modal
@@ -165,9 +157,7 @@ TEST_F(SceneFormTest, EveryWayOutReleasesTheSceneOnce) {
 
 // All or nothing: the first box without a number has its error shown, takes the
 // focus with its text selected, and nothing is read.
-TEST(ReadNumbersTest, StopsAtTheFirstBoxWithoutANumber) {
-  QStringList messages;
-  framework::SetMessageSink([&](const QString& text) { messages << text; });
+TEST_F(SceneFormTest, ReadingNumbersStopsAtTheFirstBoxWithoutANumber) {
   const std::pair<std::array<const char*, 3>, int> cases[] = {
       {{"1", "abc", "x"}, 1}, {{"1e99", "2", "3"}, 0}, {{"1", "2", ","}, 2}, {{"", "1", "1"}, 0}};
   for (const auto& [texts, bad] : cases) {
@@ -181,7 +171,6 @@ TEST(ReadNumbersTest, StopsAtTheFirstBoxWithoutANumber) {
     EXPECT_EQ(window.focusWidget(), &boxes[bad]) << texts[bad];
     EXPECT_EQ(boxes[bad].selectedText(), texts[bad]);
   }
-  framework::SetMessageSink(nullptr);
 }
 
 }  // namespace
