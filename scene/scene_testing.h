@@ -31,7 +31,7 @@ class SceneTest : public math3d::SteppedRunTest<Simulation> {
     glRotatef(-90.0f, 1.0f, 0.0f, 0.0f);
     glRotatef(-90.0f, 0.0f, 0.0f, 1.0f);
     RunFrame(this->run, drawing);
-    return gl.Picture();
+    return gl.Image();
   }
   // Where the point (0, y, z) lands, and the square `half` pixels each way around it.
   static QPoint Screen(double y, double z) {

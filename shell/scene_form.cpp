@@ -17,21 +17,13 @@ SceneForm::SceneForm(float view_distance, float zoom_step, Scene scene, QWidget*
       scene_(std::move(scene)),
       exit_(new ProgramExit(this, scene_.release)) {}
 
-void SceneForm::FinishWindow(int client_width, int client_height, const QPixmap& icon,
-                             const QPixmap& about_picture) {
+void SceneForm::FinishWindow(SceneWidgets widgets, int client_width, int client_height,
+                             const QPixmap& icon, const QPixmap& about_picture) {
+  widgets_ = std::move(widgets);
   FinishLayout(client_width, client_height);
   setWindowIcon(icon);
-  findChild<QLabel*>("Image1")->setPixmap(about_picture);
-  for (QPushButton* button : findChildren<QPushButton*>())
-    if (button->text() == "&Ok")
-      button->setIcon(OkGlyph());
-  panel_ = findChild<TOpenGLPanel*>("OpenGLPanel1");
-  static constexpr const char* Bars[] = {"ScrollBar1", "ScrollBar2", "ScrollBar3"};
-  static constexpr const char* Texts[] = {"FiText", "ThetaText", "PsiText"};
-  for (int i = 0; i < 3; ++i) {
-    bars_[i] = findChild<QScrollBar*>(Bars[i]);
-    angle_texts_[i] = findChild<QLabel*>(Texts[i]);
-  }
+  widgets_.about_picture->setPixmap(about_picture);
+  for (QPushButton* button : widgets_.ok_buttons) button->setIcon(OkGlyph());
   FormCreate(this);
 }
 
@@ -41,7 +33,7 @@ void SceneForm::OpenGLPanel1Init() {
 
 void SceneForm::OpenGLPanel1Paint() {
   // The drawing area is the same in logical pixels whatever the screen's density.
-  const qreal ratio = panel_->devicePixelRatioF();
+  const qreal ratio = widgets_.panel->devicePixelRatioF();
   glViewport(0, 0, qRound(scene_.viewport.width() * ratio),
              qRound(scene_.viewport.height() * ratio));
   ViewCamera().Apply();
@@ -52,7 +44,7 @@ void SceneForm::AnimTimer1Timer() {
   if (exit_->Done())
     return;  // the scene is released and the program is on its way out
   ViewCamera().Tick();
-  panel_->repaint();
+  widgets_.panel->repaint();
   AfterTick();
 }
 
@@ -69,8 +61,9 @@ void SceneForm::ScrollBar3Change() {
 }
 
 void SceneForm::EulerAnglesChanged(int bar) {
-  scene_.set_euler_angles(bars_[0]->value(), bars_[1]->value(), bars_[2]->value());
-  angle_texts_[bar]->setText(QString::number(bars_[bar]->value()));
+  const auto& bars = widgets_.bars;
+  scene_.set_euler_angles(bars[0]->value(), bars[1]->value(), bars[2]->value());
+  widgets_.angle_texts[bar]->setText(QString::number(bars[bar]->value()));
 }
 
 void SceneForm::SalirClick() {

@@ -1,16 +1,19 @@
 #pragma once
-// A main window that shows one simulation: its OpenGL panel OpenGLPanel1 draws
-// the scene, its timer AnimTimer1 moves the camera and repaints, three
-// scroll bars set the Euler angles, and its ways out release the scene once.
+// A main window that shows one simulation: its OpenGL panel draws the scene,
+// its timer's ticks move the camera and repaint, three scroll bars set the Euler
+// angles, and its ways out release the scene once.
 
 #include <QSize>
 
+#include <array>
 #include <functional>
+#include <vector>
 
 #include "shell/main_form.h"
 
 class QLabel;
 class QPixmap;
+class QPushButton;
 class QScrollBar;
 class TOpenGLPanel;
 
@@ -25,6 +28,16 @@ struct Scene {
   std::function<void()> release;
   std::function<void(int phi, int theta, int psi)> set_euler_angles;
   QSize viewport;  // the projection's fixed size, in logical pixels
+};
+
+// The window's widgets the shell drives, taken from its generated layout class so
+// that renaming one in the layout fails to compile.
+struct SceneWidgets {
+  TOpenGLPanel* panel;
+  std::array<QScrollBar*, 3> bars;  // phi, theta, psi
+  std::array<QLabel*, 3> angle_texts;
+  QLabel* about_picture;
+  std::vector<QPushButton*> ok_buttons;  // the panels' "&Ok" buttons
 };
 
 class SceneForm : public MainForm {
@@ -46,7 +59,7 @@ class SceneForm : public MainForm {
  protected:
   // Call after setupUi: the layout, the pictures the program draws for itself,
   // the tick on every Ok button, and the window's place.
-  void FinishWindow(int client_width, int client_height, const QPixmap& icon,
+  void FinishWindow(SceneWidgets widgets, int client_width, int client_height, const QPixmap& icon,
                     const QPixmap& about_picture);
   // Runs at the end of every tick that drew a frame, for readouts of it.
   virtual void AfterTick() {}
@@ -56,9 +69,7 @@ class SceneForm : public MainForm {
 
   Scene scene_;
   ProgramExit* exit_;
-  TOpenGLPanel* panel_ = nullptr;
-  QScrollBar* bars_[3] = {};
-  QLabel* angle_texts_[3] = {};
+  SceneWidgets widgets_ = {};
 };
 
 }  // namespace shell

@@ -11,10 +11,6 @@
 
 namespace testkit {
 
-struct Rgb {
-  int r, g, b;
-};
-
 class OffscreenGL {
  public:
   // Compatibility profile, so fixed-function GL and GLU work; the framebuffer has
@@ -23,16 +19,17 @@ class OffscreenGL {
   ~OffscreenGL();
 
   bool IsValid() const { return fbo_ != nullptr; }
-  void MakeCurrent();
-  // Pixel (x, y) with y counted from the bottom row, as glReadPixels does.
-  Rgb Pixel(int x, int y);
-  // The picture drawn so far, top row first, for testkit::CountPixels.
-  QImage Picture();
-  // Number of pixels whose colour is within `tolerance` of `colour` per channel.
-  int Count(Rgb colour, int tolerance = 8);
+  void MakeCurrent() {
+    context_.makeCurrent(&surface_);
+    fbo_->bind();
+  }
+  // What the framebuffer holds, top row first.
+  QImage Image() {
+    MakeCurrent();
+    return fbo_->toImage();
+  }
 
  private:
-  int width_, height_;
   QOffscreenSurface surface_;
   QOpenGLContext context_;
   std::unique_ptr<QOpenGLFramebufferObject> fbo_;

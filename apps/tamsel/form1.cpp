@@ -26,7 +26,12 @@ TForm1::TForm1(QWidget* parent)
   // The block and the switches the menu shows start as at program start.
   freebody::Program().Reset();
   ui_->setupUi(this);
-  FinishWindow(536, 400, BlockIcon(), AboutPicture());
+  FinishWindow({ui_->OpenGLPanel1,
+                {ui_->ScrollBar1, ui_->ScrollBar2, ui_->ScrollBar3},
+                {ui_->FiText, ui_->ThetaText, ui_->PsiText},
+                ui_->Image1,
+                {ui_->BitBtn1, ui_->BitBtn2}},
+               536, 400, BlockIcon(), AboutPicture());
 }
 
 TForm1::~TForm1() {

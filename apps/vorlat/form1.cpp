@@ -34,7 +34,12 @@ TForm1::TForm1(QWidget* parent)
   gyroscope::Program().Reset();
 
   ui_->setupUi(this);
-  FinishWindow(560, 397, vorlat::TopIcon(), vorlat::AboutPicture());
+  FinishWindow({ui_->OpenGLPanel1,
+                {ui_->ScrollBar1, ui_->ScrollBar2, ui_->ScrollBar3},
+                {ui_->FiText, ui_->ThetaText, ui_->PsiText},
+                ui_->Image1,
+                {ui_->BitBtn1, ui_->BitBtn2, ui_->BitBtn3}},
+               560, 397, vorlat::TopIcon(), vorlat::AboutPicture());
 }
 
 TForm1::~TForm1() {

@@ -1,95 +1,89 @@
-// Start-up, readouts and drawing of the Vorlat window.
+// What the Vorlat window adds to the shell and the top: menus, readouts, panels, layout.
 #include "apps/vorlat/form1.h"
 
-#include "apps/vorlat/form1_testing.h"
+#include <QScrollBar>
+
 #include "gyroscope/simulation.h"
+#include "shell/form_testing.h"
 
 namespace {
 
-using shell::testing::CountPixels;
-using vorlat_testing::Screen;
-
-const QColor Red(255, 0, 0), Green(0, 255, 0), Grey(128, 128, 128), White(255, 255, 255);
-const QRect Everywhere(0, 0, 400, 400);
-
-QRect Around(QPoint centre, int half) {
-  return QRect(centre - QPoint(half, half), centre + QPoint(half, half));
-}
-
-TEST_F(VorlatWindowTest, EveryTextFitsItsBoxInsideTheWindow) {
-  Control<QWidget>("Panel2")->show();
-  Item("Acerca")->trigger();
-  ASSERT_TRUE(WaitForTicks(2));
-  ExpectLabelsFit({"LabelRegistro1", "LabelRegistro2"});
-}
-
-TEST_F(VorlatWindowTest, StartUpReadoutsShowTheDefaultTop) {
-  const std::pair<const char*, const char*> readouts[] = {
-      {"LabelMasa", "2.0"},      {"LabelLargo", "0.30"},   {"LabelRadio", "0.125"},
-      {"LabelEspesor", "0.015"}, {"LabelDensidad", "2.7"}, {"Labelgravedad", "0.0"},
-      {"LabelfzPrima", "10.0"},  {"Labelfy", "10.0"},  // the axle lies along +y
-      {"LabelEc", "30.7"},       {"LabelEp", "0.0"},       {"Labelfp", "0.00"}};
-  for (const auto& [label, text] : readouts) EXPECT_EQ(Text(label), text) << label;
-}
-
-TEST_F(VorlatWindowTest, GravityShowsItsSettingAndTheTheoreticalPrecession) {
-  for (const auto& [gravity, precession] : {std::pair{"2.5", "1.53"}, {"0.0", "0.00"}}) {
-    Item("About")->trigger();
-    ASSERT_TRUE(WaitForTicks(1));
-    EXPECT_EQ(Text("Labelgravedad"), gravity);
-    EXPECT_EQ(Text("Labelfp"), precession);
+struct VorlatWindowTest : shell::testing::FormFixture<TForm1> {
+  std::string State() {
+    return Menus({"Comenzar", "Reset", "Opcion", "Condicion"}) +
+           (gyroscope::Program().state.Running ? " run" : "");
   }
-  // Reset before the first start switches gravity off too.
-  Item("About")->trigger();
-  EXPECT_EQ(Item("About")->text(), "&Desactivar gravedad");
-  EXPECT_EQ(gyroscope::Program().state.Gravity, gyroscope::Program().state.GravitySetting);
-  Item("Reset")->trigger();
-  EXPECT_EQ(Item("About")->text(), "&Activar gravedad");  // no trailing blank now
-  EXPECT_EQ(gyroscope::Program().state.Gravity, 0.0f);
+};
+
+TEST_F(VorlatWindowTest, MenusFollowTheirCommandsAndAccessKeysAndThePanelsOpenOverTheRun) {
+  EXPECT_EQ(State(), "&Comenzar CROC");
+  for (const auto& [key, state] : {std::pair{'C', "&Pausa CRO- run"},
+                                   {'P', "&Seguir CRO-"},
+                                   {'R', "&Comenzar C-OC"},
+                                   {'C', "&Pausa CRO- run"}}) {
+    QTest::keyClick(form->windowHandle(), key, Qt::AltModifier);
+    EXPECT_EQ(State(), state) << "after Alt+" << key;
+  }
+  const std::pair<const char*, const char*> captions[] = {
+      {"Opcion1", "&Mostrar ejes"},       {"Opcion1", "&Ocultar ejes"},
+      {"Opcion2", "&Marcar trayectoria"}, {"Opcion2", "&Ocultar trayectoria"},
+      {"About", "&Desactivar gravedad"},  {"About", "&Activar gravedad"}};
+  for (const auto& [item, caption] : captions) {
+    Item(item)->trigger();
+    EXPECT_EQ(Item(item)->text(), caption);
+  }
+  // Help and about open while the top runs on; all texts fit, with the conditions open too.
+  for (const auto& [item, panel, ok] :
+       {std::tuple{"Ayuda", "Panel3", "BitBtn3"}, {"Acerca", "Panel1", "BitBtn2"}}) {
+    Item(item)->trigger();
+    EXPECT_TRUE(Shown(panel));
+    EXPECT_EQ(State(), "&Pausa CRO- run");
+    EXPECT_FALSE(Control<QPushButton>(ok)->icon().isNull());
+  }
+  Control<QWidget>("Panel2")->show();
+  shell::testing::ExpectLabelsFit(*form);
+  EXPECT_NE(Text("LabelRegistro1"), "Label1");  // our own text replaced the layout's
+  EXPECT_FALSE(Control<QLabel>("Image1")->pixmap().isNull());
+  for (const char* ok : {"BitBtn2", "BitBtn3"}) Click(ok);
+  EXPECT_FALSE(Shown("Panel1") || Shown("Panel3"));
+}
+
+// In a locale with a decimal comma, as the boxes and the readouts show it.
+TEST_F(VorlatWindowTest, ReadoutsFollowTheConditionsAndGravityAndABadNumberStoresNothing) {
+  QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Argentina));
+  Item("Condicion")->trigger();
+  EXPECT_EQ(State(), "&Comenzar ---C");
+  const auto boxes = {"Edit1", "Edit2", "Edit3", "Edit4"};
+  EXPECT_EQ(Texts(boxes), QStringList({"0,0", "0,0", "10,0", "2,5"}));
+  Type("Edit1", "1,234");
+  Type("Edit4", "abc");
+  Click("BitBtn1");
+  EXPECT_EQ(messages.size(), 1);
+  EXPECT_TRUE(Shown("Panel2"));
+  EXPECT_EQ(Texts(boxes), QStringList({"1,234", "0,0", "10,0", "abc"}));
   ASSERT_TRUE(WaitForTicks(1));
-  EXPECT_EQ(Text("Labelgravedad"), "0.0");
+  EXPECT_EQ(Text("LabelfxPrima"), "0,0");  // nothing stored
+
+  Type("Edit4", "9,8");
+  Control<QScrollBar>("ScrollBar2")->setValue(0);  // the axle upright
+  Click("BitBtn1");
+  EXPECT_EQ(State(), "&Comenzar CROC");
+  Item("About")->trigger();  // gravity on, at its new setting
+  ASSERT_TRUE(WaitForTicks(1));
+  EXPECT_EQ(Texts({"LabelfxPrima", "Labelfz", "LabelRadio", "Labelgravedad"}),
+            QStringList({"1,2", "10,0", "0,125", "9,8"}));
+  EXPECT_NE(Text("Labelfp"), "0,00");  // the theoretical precession
+  Item("Reset")->trigger();            // before the first start, it switches gravity off too
+  EXPECT_EQ(Item("About")->text(), "&Activar gravedad");
+  ASSERT_TRUE(WaitForTicks(1));
+  EXPECT_EQ(Texts({"Labelgravedad", "Labelfp"}), QStringList({"0,0", "0,00"}));
+  Item("Condicion")->trigger();  // shows what the readouts show
+  EXPECT_EQ(Texts(boxes), QStringList({"1,2", "0,0", "10,0", "9,8"}));
 }
 
-TEST_F(VorlatWindowTest, DrawsTheDiscAlongPlusYAndTheCrossUntilAxesAreHidden) {
-  const QImage drawing = Drawing();
-  const QPoint disc = Screen(gyroscope::ArmLength + gyroscope::DiscThickness, 0.0);
-  EXPECT_GT(CountPixels(drawing, Around(disc, 10), Red, 80), 20);
-  EXPECT_EQ(CountPixels(drawing, Around(Screen(-0.3, 0.0), 40), Red, 80), 0);
-
-  // The cross's arm along the body's y axis stands above the disc's rim.
-  const QPoint above_rim = Screen(gyroscope::ArmLength + gyroscope::DiscThickness, 0.165);
-  EXPECT_GT(CountPixels(drawing, Around(above_rim, 5), White, 40), 3);
-  Item("Opcion1")->trigger();
-  EXPECT_EQ(Item("Opcion1")->text(), "&Mostrar ejes");
-  EXPECT_EQ(CountPixels(Drawing(), Around(above_rim, 5), White, 40), 0);
-}
-
-TEST_F(VorlatWindowTest, SeenFromAboveTheGreyFloorShows) {
-  form->ViewCamera().ViewPitch = 15.0f;
-  EXPECT_GT(CountPixels(Drawing(), Everywhere, Grey, 6), 1000);
-}
-
-TEST_F(VorlatWindowTest, ARunWithGravityTracesTheAxlesEndUnlessHiddenAndResetWipesIt) {
-  EXPECT_LE(CountPixels(Drawing(), Everywhere, Green, 40), 4);  // all points at one place
-
-  // A clock that moves 10 ms a frame gives the same run however fast frames come.
-  gyroscope::Program().SetClock([ms = std::uint32_t(0)]() mutable { return ms += 10; });
-  struct RealClockAfterwards {
-    ~RealClockAfterwards() { gyroscope::Program().SetClock(math3d::SystemMilliseconds); }
-  } real_clock_afterwards;
-
-  Item("About")->trigger();
-  Item("Comenzar")->trigger();
-  // Well under the 4.6 s of a precession turn that would wipe the trace.
-  ASSERT_TRUE(WaitForTicks(150));
-  EXPECT_GT(CountPixels(Drawing(), Everywhere, Green, 40), 40);
-
-  Item("Opcion2")->trigger();  // hidden, the trace is not drawn
-  EXPECT_EQ(Item("Opcion2")->text(), "&Marcar trayectoria");
-  EXPECT_LE(CountPixels(Drawing(), Everywhere, Green, 40), 4);
-  Item("Opcion2")->trigger();
-  Item("Reset")->trigger();
-  EXPECT_LE(CountPixels(Drawing(), Everywhere, Green, 40), 4);
+TEST_F(VorlatWindowTest, OutlivesAStormOfUserInput) {
+  shell::testing::ExpectToOutliveAStorm(*form, 1,
+                                        [] { return gyroscope::Program().World() != nullptr; });
 }
 
 }  // namespace

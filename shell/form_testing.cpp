@@ -1,0 +1,126 @@
+#include "shell/form_testing.h"
+
+#include <QApplication>
+#include <QKeySequence>
+#include <QMenuBar>
+#include <QSignalSpy>
+#include <QTimer>
+
+#include <iterator>
+#include <random>
+
+namespace shell::testing {
+namespace {
+
+// Software GL under a sanitizer can be slow; a failure still shows in seconds.
+constexpr int WaitLimitMs = 30000;
+
+void RunEventStorm(QMainWindow& window, QAction& way_out, unsigned seed, int events) {
+  static const Qt::Key Keys[] = {Qt::Key_Left, Qt::Key_Up,    Qt::Key_Right, Qt::Key_Down,
+                                 Qt::Key_I,    Qt::Key_O,     Qt::Key_A,     Qt::Key_X,
+                                 Qt::Key_0,    Qt::Key_7,     Qt::Key_Space, Qt::Key_Return,
+                                 Qt::Key_Tab,  Qt::Key_Escape};
+  static const char* const Texts[] = {"abc", "1e99", ",", "", "2.5", "-3", "0,5", "12"};
+  std::mt19937 random(seed);
+  const auto pick = [&](qsizetype count) {
+    return std::uniform_int_distribution<qsizetype>(0, count - 1)(random);
+  };
+  QWindow* handle = window.windowHandle();
+  QMenuBar* bar = window.menuBar();
+  const int way_out_key = QKeySequence::mnemonic(way_out.text())[0].key();
+  const auto in_menu = [&] { return QApplication::activePopupWidget() || bar->activeAction(); };
+  const auto click = [&](QPoint at) {  // the items move as their captions change
+    if (!bar->actionGeometry(&way_out).translated(bar->pos()).contains(at))
+      QTest::mouseClick(handle, Qt::LeftButton, {}, at);
+  };
+  for (int event = 0; event < events; ++event) {
+    switch (pick(4)) {
+      case 0: {
+        Qt::Key key = Keys[pick(std::size(Keys))];
+        if (in_menu() && (key == Qt::Key_Space || key == Qt::Key_Return))
+          key = Qt::Key_Escape;  // either would pick the highlighted item
+        QTest::keyEvent(pick(2) ? QTest::Press : QTest::Release, handle, key);
+        break;
+      }
+      case 1:  // Alt and a letter: the menus' access keys among others
+        if (const char letter = char('A' + pick(26)); letter != way_out_key)
+          QTest::keyClick(handle, letter, Qt::AltModifier);
+        break;
+      case 2:
+        click(QPoint(int(pick(window.width())), int(pick(window.height()))));
+        break;
+      default: {  // a click on a button or into an edit box, then text typed into it
+        QList<QWidget*> targets;
+        for (QWidget* widget : window.findChildren<QWidget*>())
+          if (widget->isVisible() &&
+              (widget->inherits("QAbstractButton") || widget->inherits("QLineEdit")))
+            targets << widget;
+        if (targets.isEmpty() || in_menu())
+          break;
+        const QWidget* target = targets[pick(targets.size())];
+        click(target->mapTo(&window, target->rect().center()));
+        if (!target->inherits("QLineEdit"))
+          break;
+        QTest::keyClick(handle, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(handle, Qt::Key_Backspace);
+        for (const char* c = Texts[pick(std::size(Texts))]; *c; ++c) QTest::keyClick(handle, *c);
+      }
+    }
+  }
+  for (int tries = 0; tries < 5 && in_menu(); ++tries) QTest::keyClick(handle, Qt::Key_Escape);
+}
+
+}  // namespace
+
+bool ShowActive(QWidget& window) {
+  window.show();
+  window.activateWindow();
+  return QTest::qWaitForWindowActive(&window, WaitLimitMs);
+}
+
+bool WaitForTicks(const QWidget& window, int count) {
+  QSignalSpy ticks(window.findChild<QObject*>("AnimTimer1"), SIGNAL(OnTimer(TAnimTimer*)));
+  return QTest::qWaitFor([&] { return ticks.count() >= count; }, WaitLimitMs);
+}
+
+void ExpectLabelsFit(const QMainWindow& window) {
+  const QWidget* central = window.centralWidget();
+  for (const QLabel* label : window.findChildren<QLabel*>()) {
+    const QRect box = label->contentsRect(), place(label->mapTo(central, QPoint()), label->size());
+    const int flags = (label->wordWrap() ? Qt::TextWordWrap : 0) | label->alignment();
+    const QRect needed = label->fontMetrics().boundingRect(box, flags, label->text());
+    EXPECT_TRUE(needed.width() <= box.width() && needed.height() <= box.height() + 1 &&
+                central->rect().contains(place))
+        << label->objectName().toStdString();
+  }
+}
+
+void ExpectExitBy(SceneForm& form, const std::function<void()>& leave,
+                  const std::function<bool()>& scene_exists) {
+  ASSERT_TRUE(scene_exists());
+  QTimer::singleShot(0, &form, leave);
+  EXPECT_EQ(QApplication::exec(), 0);
+  EXPECT_FALSE(scene_exists());
+  const float yaw = form.ViewCamera().ViewYaw;
+  QTest::keyPress(&form, Qt::Key_Left);
+  for (int i = 0; i < 3; ++i) form.AnimTimer1Timer();
+  EXPECT_EQ(form.ViewCamera().ViewYaw, yaw);
+  form.repaint();
+  EXPECT_FALSE(scene_exists());
+}
+
+void ExpectToOutliveAStorm(SceneForm& form, unsigned seed,
+                           const std::function<bool()>& scene_exists) {
+  QAction* salir = form.findChild<QAction*>("Salir");
+  RunEventStorm(form, *salir, seed, 300);
+  EXPECT_TRUE(form.isVisible());
+  EXPECT_TRUE(scene_exists());
+  QSignalSpy paints(form.findChild<QObject*>("OpenGLPanel1"), SIGNAL(OnPaint(QObject*)));
+  ASSERT_TRUE(WaitForTicks(form, 3));
+  EXPECT_GE(paints.count(), 3);
+  const QPoint at = form.menuBar()->actionGeometry(salir).center();
+  ExpectExitBy(
+      form, [&] { QTest::mouseClick(form.menuBar(), Qt::LeftButton, {}, at); }, scene_exists);
+}
+
+}  // namespace shell::testing

@@ -1,0 +1,104 @@
+#pragma once
+// Driving a real main window under Xvfb as a user would: shown and active, its
+// timer AnimTimer1 ticking, its drawing in OpenGLPanel1, its controls found by
+// their layout names and message boxes captured instead of shown.
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMenu>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <initializer_list>
+#include <memory>
+
+#include "framework/messages.h"
+#include "shell/scene_form.h"
+
+namespace shell::testing {
+
+// Shown and active: without a window manager keys reach only the active window.
+bool ShowActive(QWidget& window);
+
+bool WaitForTicks(const QWidget& window, int count);
+
+// Every label shows its whole text inside the window, wrapped if it wraps.
+void ExpectLabelsFit(const QMainWindow& window);
+
+// `leave` releases the scene and ends the message loop; ticks, keys and paints
+// that still come leave the released scene alone.
+void ExpectExitBy(SceneForm& form, const std::function<void()>& leave,
+                  const std::function<bool()>& scene_exists);
+
+// After seeded random keys, access keys, clicks and text typed into edit boxes
+// (never "Salir", nor Space or Return in a menu) the program lives on, shown,
+// ticking and painting its scene, and a click on "Salir" still ends it cleanly.
+void ExpectToOutliveAStorm(SceneForm& form, unsigned seed,
+                           const std::function<bool()>& scene_exists);
+
+template <class Form>
+class FormFixture : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    QLocale::setDefault(QLocale::c());
+    framework::SetMessageSink([this](const QString& text) { messages.append(text); });
+    form = std::make_unique<Form>();
+    ASSERT_TRUE(ShowActive(*form));
+    ASSERT_TRUE(WaitForTicks(2));
+  }
+
+  void TearDown() override {
+    form.reset();
+    framework::SetMessageSink(nullptr);
+  }
+
+  // The child called `name`; the test fails when there is none.
+  template <class T>
+  T* Control(const char* name) {
+    T* control = form->template findChild<T*>(QString::fromLatin1(name));
+    EXPECT_NE(control, nullptr) << "no control named " << name;
+    return control;
+  }
+  // A menu command, or the item of a menu.
+  QAction* Item(const char* name) {
+    const QMenu* menu = form->template findChild<QMenu*>(QString::fromLatin1(name));
+    return menu ? menu->menuAction() : Control<QAction>(name);
+  }
+  // What a label, button or edit box says, or where a scroll bar stands.
+  QString Text(const char* name) {
+    const QWidget* control = Control<QWidget>(name);
+    return control->property(control->inherits("QScrollBar") ? "value" : "text").toString();
+  }
+  QStringList Texts(std::initializer_list<const char*> names) {
+    QStringList texts;
+    for (const char* name : names) texts << Text(name);
+    return texts;
+  }
+  bool Shown(const char* name) { return Control<QWidget>(name)->isVisible(); }
+  // The first item's caption, then each item's first letter when it is on.
+  std::string Menus(std::initializer_list<const char*> items) {
+    std::string menus = Item(*items.begin())->text().toStdString() + ' ';
+    for (const char* item : items) menus += Item(item)->isEnabled() ? item[0] : '-';
+    return menus;
+  }
+
+  bool WaitForTicks(int count) { return testing::WaitForTicks(*form, count); }
+  // Replaces an edit box's text as a user would.
+  void Type(const char* name, const QString& text) {
+    Control<QLineEdit>(name)->clear();
+    QTest::keyClicks(Control<QLineEdit>(name), text);
+  }
+  void Click(const char* button) {
+    QTest::mouseClick(Control<QPushButton>(button), Qt::LeftButton);
+  }
+
+  std::unique_ptr<Form> form;
+  QStringList messages;
+};
+
+}  // namespace shell::testing

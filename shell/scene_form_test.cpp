@@ -1,0 +1,169 @@
+#include "shell/scene_form.h"
+
+#include <GL/gl.h>
+
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QScrollBar>
+
+#include <array>
+
+#include "components/animtimer/animtimer.h"
+#include "components/openglpanel/opengl_panel.h"
+#include "framework/conversions.h"
+#include "shell/form_testing.h"
+#include "shell/number_boxes.h"
+#include "testing/pixels.h"
+
+namespace shell {
+namespace {
+
+// A scene as the programs have one: it exists from initialize to release and,
+// while it does, fills its area with red.
+bool scene_exists = false;
+int releases = 0;
+std::array<int, 3> angles;
+float modelview[16];  // as the camera left it
+
+Scene RedScene() {
+  Scene scene;
+  scene.initialize = [] { scene_exists = true; };
+  scene.run_frame = [] {
+    glGetFloatv(GL_MODELVIEW_MATRIX, modelview);
+    glClear(GL_COLOR_BUFFER_BIT);
+    glLoadIdentity();  // the projection is the identity too
+    glColor3f(1, 0, 0);
+    if (scene_exists)
+      glRectf(-1, -1, 1, 1);
+  };
+  scene.release = [] {
+    scene_exists = false;
+    ++releases;
+  };
+  scene.set_euler_angles = [](int phi, int theta, int psi) { angles = {phi, theta, psi}; };
+  scene.viewport = QSize(200, 100);
+  return scene;
+}
+
+class TestForm : public SceneForm {
+ public:
+  TestForm() : SceneForm(-10.0f, 0.1f, RedScene()) {
+    setCentralWidget(new QWidget(this));
+    setMenuBar(new QMenuBar(this));
+    auto* panel = new TOpenGLPanel(centralWidget());
+    panel->setObjectName("OpenGLPanel1");
+    panel->setGeometry(0, 0, 400, 400);
+    connect(panel, &TOpenGLPanel::OnInit, this, &SceneForm::OpenGLPanel1Init);
+    connect(panel, &TOpenGLPanel::OnPaint, this, &SceneForm::OpenGLPanel1Paint);
+    auto* timer = new TAnimTimer(centralWidget());
+    timer->setObjectName("AnimTimer1");
+    connect(timer, &TAnimTimer::OnTimer, this, &SceneForm::AnimTimer1Timer);
+    connect(this, &MainForm::Deactivated, this, &SceneForm::FormDeactivate);
+    setFont(QFont("MS Sans Serif", 8));  // 8 points stand for 11 pixels
+    parts = {panel, {}, {}, new QLabel(centralWidget()), {new QPushButton("&Ok", centralWidget())}};
+    for (QScrollBar*& bar : parts.bars) bar = new QScrollBar(centralWidget());
+    for (QLabel*& text : parts.angle_texts) text = new QLabel(centralWidget());
+    connect(parts.bars[1], &QScrollBar::valueChanged, this, &SceneForm::ScrollBar2Change);
+    FinishWindow(parts, 500, 400, QPixmap(32, 32), QPixmap(8, 8));
+  }
+  SceneWidgets parts;
+};
+
+using SceneFormTest = testing::FormFixture<TestForm>;
+
+TEST_F(SceneFormTest, AFixedWindowDrawingThroughTheCameraThatKeysTurn) {
+  EXPECT_EQ(form->pos(), QPoint(50, 50));
+  EXPECT_EQ(form->centralWidget()->size(), QSize(500, 400));
+  EXPECT_EQ(form->minimumSize(), form->maximumSize());
+  EXPECT_EQ(form->font().pixelSize(), 11);
+  EXPECT_FALSE(form->windowIcon().isNull());
+  const QImage drawing = form->parts.panel->grabFramebuffer();
+  EXPECT_EQ(testkit::CountPixels(drawing, Qt::red, 8, QRect(0, 300, 200, 100)), 200 * 100);
+  EXPECT_EQ(testkit::CountPixels(drawing, Qt::red), 200 * 100);  // nowhere else
+  // The camera shows simulation z up, y to the right and x towards us, 10 away.
+  for (const auto& [index, value] : {std::pair{9, 1.0f}, {4, 1.0f}, {2, 1.0f}, {14, -10.0f}})
+    EXPECT_NEAR(modelview[index], value, 1e-6f) << index;
+  form->ViewCamera().ViewYaw = 90.0f;  // a quarter turn about the screen's vertical
+  form->parts.panel->grabFramebuffer();
+  EXPECT_NEAR(modelview[6], -1.0f, 1e-6f);  // takes y away from us
+  form->parts.bars[1]->setValue(30);
+  EXPECT_EQ(angles, (std::array<int, 3>{0, 30, 0}));
+  EXPECT_EQ(form->parts.angle_texts[1]->text(), "30");
+  // Keys set rates (the last of I and O wins); auto-repeat is no release, a real one stops all.
+  const Camera& camera = form->ViewCamera();
+  const auto rates = [&] {
+    return std::array{camera.ViewYawRate, camera.ViewPitchRate, camera.ViewDistanceRate};
+  };
+  const std::pair<Qt::Key, std::array<float, 3>> presses[] = {
+      {Qt::Key_Left, {1, 0, 0}},   {Qt::Key_Down, {1, -1, 0}},  {Qt::Key_I, {1, -1, 0.1f}},
+      {Qt::Key_O, {1, -1, -0.1f}}, {Qt::Key_X, {1, -1, -0.1f}}, {Qt::Key_Right, {-1, -1, -0.1f}},
+      {Qt::Key_Up, {-1, 1, -0.1f}}};
+  for (const auto& [key, expected] : presses) {
+    QTest::keyPress(form.get(), key);
+    EXPECT_EQ(rates(), expected) << key;
+  }
+  QKeyEvent repeat(QEvent::KeyRelease, Qt::Key_Up, Qt::NoModifier, QString(), true);
+  QApplication::sendEvent(form.get(), &repeat);
+  ASSERT_TRUE(WaitForTicks(2));  // which add the rates to where the camera was
+  EXPECT_TRUE(camera.ViewYaw <= 88.0f && camera.ViewPitch >= 2.0f && camera.ViewDistance < -10.1f);
+  QTest::keyRelease(form.get(), Qt::Key_X);
+  EXPECT_EQ(rates(), (std::array<float, 3>{}));
+}
+
+// Whichever way the program ends, the scene is released once. Our own modal
+// boxes do not end it, another window of the program does.
+TEST_F(SceneFormTest, EveryWayOutReleasesTheSceneOnce) {
+  QMessageBox box(QMessageBox::NoIcon, "t", "modal", QMessageBox::Ok);
+  ASSERT_TRUE(testing::ShowActive(box));
+  box.hide();
+  ASSERT_TRUE(testing::ShowActive(*form));
+  EXPECT_TRUE(scene_exists);
+  QWidget other;
+  const std::pair<const char*, std::function<void()>> ways_out[] = {
+      {"exit command", [&] { form->SalirClick(); }},
+      {"close button", [&] { form->close(); }},
+      {"exit, then the deactivation it brings",
+       [&] {
+         form->SalirClick();
+         form->FormDeactivate();
+       }},
+      {"another window of the program", [&] {
+         other.show();
+         other.activateWindow();
+       }}};
+  for (const auto& [way, leave] : ways_out) {
+    SCOPED_TRACE(way);
+    form = std::make_unique<TestForm>();
+    ASSERT_TRUE(testing::ShowActive(*form));
+    releases = 0;
+    testing::ExpectExitBy(*form, leave, [] { return scene_exists; });
+    form.reset();
+    EXPECT_EQ(releases, 1);
+  }
+  form = std::make_unique<TestForm>();  // never shown, never ended: released when destroyed
+  releases = 0;
+  form.reset();
+  EXPECT_EQ(releases, 1);
+}
+
+// All or nothing: the first box without a number has its error shown, takes the
+// focus with its text selected, and nothing is read.
+TEST_F(SceneFormTest, ReadingNumbersStopsAtTheFirstBoxWithoutANumber) {
+  const std::pair<std::array<const char*, 3>, int> cases[] = {
+      {{"1", "abc", "x"}, 1}, {{"1e99", "2", "3"}, 0}, {{"1", "2", ","}, 2}, {{"", "1", "1"}, 0}};
+  for (const auto& [texts, bad] : cases) {
+    messages.clear();
+    QWidget window;
+    QLineEdit boxes[] = {QLineEdit(texts[0], &window), QLineEdit(texts[1], &window),
+                         QLineEdit(texts[2], &window)};
+    const auto values = ReadNumbers({&boxes[0], &boxes[1], &boxes[2]});
+    EXPECT_FALSE(values) << texts[bad];
+    EXPECT_EQ(messages, QStringList{framework::ConversionError(texts[bad]).what()});
+    EXPECT_EQ(window.focusWidget(), &boxes[bad]) << texts[bad];
+    EXPECT_EQ(boxes[bad].selectedText(), texts[bad]);
+  }
+}
+
+}  // namespace
+}  // namespace shell
