@@ -3,6 +3,7 @@
 #include "components/openglpanel/opengl_font.h"
 #include "components/openglpanel/opengl_panel.h"
 #include "components/openglpanel/panel_file_error.h"
+#include "components/openglpanel/qt_gl_platform.h"
 #include "framework/messages.h"
 #include "testing/pixels.h"
 
@@ -167,6 +168,43 @@ TEST_F(PanelWindowTest, FormatsViewportAndExtensions) {
   EXPECT_FALSE(TOpenGLPanel::QueryOpenGLExtention(first.c_str()));  // none current
   panel->repaint();
   EXPECT_EQ(painted, (std::vector<int>{7, 8, 9, 10}));
+}
+
+// What the real platform describes is what Qt made; lists shared between two
+// panels of one window draw in both; the display's depth is read, never changed.
+TEST_F(PanelWindowTest, DescribedFormatSharedListsAndDisplayDepth) {
+  TOpenGLPanel* second = new TOpenGLPanel(&window);
+  second->setGeometry(200, 0, 60, 60);
+  GLuint list = 0;
+  QObject::connect(panel, &P::OnInit, [&] {
+    list = glGenLists(1);
+    glNewList(list, GL_COMPILE);
+    Clear(kGreen);
+    glEndList();
+  });
+  QObject::connect(second, &P::OnPaint, [&] { glCallList(list); });
+  Show();
+  ASSERT_NE(list, 0u);
+  EXPECT_TRUE(panel->PanelShareLists(second));
+  EXPECT_FALSE(panel->PanelShareLists(nullptr));
+  second->repaint();
+  EXPECT_TRUE(testkit::Near(ScreenPixel(*second, {30, 30}), kGreen));
+
+  QtGLPlatform platform;
+  const HDC dc = platform.GetDC(panel);
+  PIXELFORMATDESCRIPTOR pfd = panel->RequestedPixelFormat();
+  const int format = platform.ChoosePixelFormat(dc, pfd);
+  ASSERT_NE(format, 0);
+  ASSERT_NE(platform.DescribePixelFormat(dc, format, sizeof(pfd), &pfd), 0);
+  EXPECT_EQ(pfd.iPixelType, PFD_TYPE_RGBA);
+  EXPECT_EQ(pfd.cColorBits, pfd.cRedBits + pfd.cGreenBits + pfd.cBlueBits);
+  EXPECT_GE(pfd.cDepthBits, 16);
+  EXPECT_EQ(platform.ReleaseDC(panel, dc), 1);
+
+  const int depth = TOpenGLPanel::GetDisplayBPP();
+  EXPECT_EQ(depth, window.screen()->depth());
+  EXPECT_FALSE(TOpenGLPanel::SetDisplayBPP(depth == 16 ? 24 : 16));
+  EXPECT_EQ(TOpenGLPanel::GetDisplayBPP(), depth);
 }
 
 using Size3 = std::array<double, 3>;
