@@ -14,15 +14,12 @@ float Azimuth(float x, float y, float previous) {
   return y >= 0.0f ? degrees : 360.0f - degrees;
 }
 
-float PrecessionRate(float azimuth, float previous_azimuth, float h) {
+float PrecessionRate(float x0, float y0, float x1, float y1, float h) {
   if (h == 0.0f)
     return 0.0f;
-  float change = azimuth - previous_azimuth;
-  if (change >= 180.0f)
-    change -= 360.0f;
-  if (change < -180.0f)
-    change += 360.0f;
-  return change * math3d::Pi / (h * 180.0f);
+  const double cross = double(x0) * y1 - double(y0) * x1;
+  const double dot = double(x0) * x1 + double(y0) * y1;
+  return float(std::atan2(cross, dot) / h);
 }
 
 void ComputeEnergies(State& state) {

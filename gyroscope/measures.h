@@ -10,10 +10,11 @@ namespace gyroscope {
 // counter-clockwise from +x. A point on the vertical axis has none: `previous` is kept.
 float Azimuth(float x, float y, float previous);
 
-// Rate of change of the azimuth over a step of h seconds, in rad/s. The change is
-// taken the short way round, so crossing 0/360 is not a full turn in one step; a
-// step that does not advance time (paused) measures no motion.
-float PrecessionRate(float azimuth, float previous_azimuth, float h);
+// Turn rate about the vertical, in rad/s, of the tip moving from (x0, y0) to
+// (x1, y1) seen from above over a step of h seconds: the signed angle between the
+// two horizontal directions, taken in double precision so that it stays exact at
+// every azimuth. A step that does not advance time (paused) measures no motion.
+float PrecessionRate(float x0, float y0, float x1, float y1, float h);
 
 // KineticEnergy, PotentialEnergy and MechanicalEnergy from BodyOmega, Centre and Gravity.
 void ComputeEnergies(State& state);

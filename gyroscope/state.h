@@ -53,7 +53,6 @@ struct State {
 
   // Degrees, counter-clockwise seen from above.
   float TipAzimuth = 0.0f;
-  float PreviousTipAzimuth = 0.0f;
   float ReferenceAzimuth = 0.0f;    // at the last reset of the world
   float MeasuredPrecession = 0.0f;  // rad/s
 

@@ -81,12 +81,11 @@ void simulation_world::Integrate(float DeltaTime) {
       target.Orientation * Body.InverseBodyInertia * math3d::Transpose(target.Orientation);
   target.AngularVelocity = target.InverseWorldInertia * target.AngularMomentum;
 
+  s.MeasuredPrecession = PrecessionRate(s.TipX, s.TipY, s.Tip.GetX(), s.Tip.GetY(), h);
   StoreTip(s);
-  s.PreviousTipAzimuth = s.TipAzimuth;
   s.TipAzimuth = Azimuth(s.TipX, s.TipY, s.TipAzimuth);
   if (s.TipAzimuth < s.ReferenceAzimuth && s.RevolutionCount == s.RevolutionMark)
     s.RevolutionCount = s.RevolutionMark + 1;
-  s.MeasuredPrecession = PrecessionRate(s.TipAzimuth, s.PreviousTipAzimuth, h);
 
   s.Momentum = target.AngularMomentum;
   s.Omega = target.AngularVelocity;

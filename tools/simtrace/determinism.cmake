@@ -6,7 +6,7 @@ set(runs
   "gyroscope --gravity 2.5 --seconds 5"
   "freebody --example 2 --seconds 5")
 set(expected
-  7086244d5c435a2dcb6e00b109fa0199e7ce7bc30e3ec79b8cc9edba1dbbfa95
+  42b5c1abe78ed2f6fcbca22677ce3a036b1beb1d1a778a71622927e8be296a99
   9ffef99b6bd1f64769474807265812687bd88d8a973cc6241b1c5bac6c662f04)
 
 set(failed FALSE)
