@@ -1,11 +1,15 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and starts a program (Vorlat unless named).
+# Installs what is missing, builds, and starts a program: Vorlat unless another
+# is named (the name in any case).
 set -euo pipefail
 cd "$(dirname "$0")/.."
+case "${1:-vorlat}" in
+  [Vv][Oo][Rr][Ll][Aa][Tt]) program=Vorlat ;;
+  [Tt][Aa][Mm][Ss][Ee][Ll]) program=Tamsel ;;
+  *)
+    echo "usage: tools/run.sh [Vorlat|Tamsel]" >&2
+    exit 2
+    ;;
+esac
 tools/build.sh
-program="${1:-Vorlat}"
-if [ -x "build/bin/$program" ]; then
-  exec "build/bin/$program"
-fi
-echo "The $program window is not built yet; running the headless trace instead." >&2
-exec build/bin/simtrace gyroscope --gravity 2.5 --seconds 5 --every 0.5
+exec "build/bin/$program"
