@@ -34,15 +34,15 @@ TEST_F(BlockTest, PauseStopsWhereTheFramesGotAndStartGoesOn) {
   RunFor(0.1);  // without a world nothing steps, nor writes back
 }
 
-// The start-up turn about the upright long axis at L / Imin. The first sub-step
-// after a start only finds the velocity: the turn lags it, by MaxStep in long frames.
-// Reset brings the block and the room back; the view stays.
+// The start-up turn about the upright long axis at L / Imin, in short frames or
+// long. The first sub-step after a start only finds the velocity: the turn lags it
+// by one. Reset brings the block and the room back; the view stays.
 TEST_F(BlockTest, StartUpTurnAboutTheLongAxisAtTheClosedFormRate) {
-  for (const auto& [frame_ms, lag] : {std::pair{1u, 0.001}, {25u, double(MaxStep)}}) {
+  for (const std::uint32_t frame_ms : {1u, 25u}) {
     Start(run);
     RunFor(2.0, frame_ms);
     const double heading = std::atan2(s.BlockOrientation(1, 0), s.BlockOrientation(0, 0));
-    EXPECT_NEAR(heading, Omega * (2.0 - lag), 1e-4) << frame_ms;
+    EXPECT_NEAR(heading, Omega * (2.0 - Substep), 1e-4) << frame_ms;
     EXPECT_GT(s.BlockOrientation(2, 2), 1.0f - 1e-6f);       // the long axis stays upright
     EXPECT_TRUE(SameBits(s.FrameOrientation, Matrix3x3()));  // on the ground the room stays put
     s.RotatingView = true;

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <vector>
-
 #include "math/stepped_run_testing.h"
 #include "math/substep_clock.h"
 
@@ -36,27 +34,30 @@ TEST(Math3dTest, ProductsNormalizeEulerOrientationAndOrthonormalize) {
   ExpectNear(drifted.Column(2), CrossProduct(drifted.Column(0), drifted.Column(1)), 1e-6);
 }
 
-// The first frame only starts; then whole steps and the remainder, none without
-// progress, in step across long runs and the 32-bit counter's wrap.
-TEST(SubstepClockTest, StepsTheTimeSinceTheLastFrameAcrossLongRunsAndTheWrap) {
+// The first frame only starts; then whole sub-steps only, the rest carried to the
+// next frame, in step across long runs, a gap past 2^18 s and the counter's wrap.
+TEST(SubstepClockTest, WholeStepsCarryTheRestAcrossLongRunsAndTheWrap) {
+  const struct {
+    std::uint32_t frames, ms, step_us;
+    std::uint64_t steps;  // in all these frames
+    double time;          // stepped by their end
+  } cases[] = {{2, 0, 10000, 0, 0.0},
+               {1, 25, 10000, 2, 0.02},
+               {1, 5, 10000, 1, 0.03},
+               {1, 1, 400, 2, 0.0308},
+               {2, 1, 400, 5, 0.0328},
+               {1, 1, 100, 12, 0.0340},
+               {300, 1000, 10000, 30000, 300.034},
+               {1, 300000u * 1000u, 10000, 300000u * 100u, 300300.034}};
   SubstepClock clock;
-  const auto frame = [&clock](std::uint32_t now_ms, std::uint32_t max_us) {
-    std::vector<float> steps;
-    clock.RunFrame(now_ms, max_us, [&](float h) { steps.push_back(h); });
-    return steps;
-  };
   std::uint32_t now = 0xFFFFFF00u;  // the counter wraps in the first second
-  EXPECT_TRUE(frame(now, 10000).empty());
-  EXPECT_TRUE(frame(now, 10000).empty());
-  EXPECT_EQ(frame(now += 25, 10000), (std::vector<float>{0.01f, 0.01f, 0.005f}));
-  EXPECT_EQ(frame(now += 1, 100), std::vector<float>(10, 0.0001f));
-  std::uint64_t steps = 0;
-  for (int i = 0; i < 300; ++i) steps += frame(now += 1000, 10000).size();
-  EXPECT_EQ(steps, 300u * 100u);
-  EXPECT_DOUBLE_EQ(clock.LastTime(), 300.026);
-  now += 300000u * 1000u;  // a gap past 2^18 s still ends and is caught up whole
-  EXPECT_EQ(frame(now, 10000).size(), 300000u * 100u);
-  EXPECT_DOUBLE_EQ(clock.LastTime(), 300300.026);
+  for (const auto& c : cases) {
+    std::uint64_t steps = 0;
+    for (std::uint32_t i = 0; i < c.frames; ++i)
+      clock.RunFrame(now += c.ms, c.step_us, [&steps](float) { ++steps; });
+    EXPECT_EQ(steps, c.steps) << c.time;
+    EXPECT_DOUBLE_EQ(clock.LastTime(), c.time);
+  }
 }
 
 }  // namespace

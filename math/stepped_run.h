@@ -1,7 +1,7 @@
 #pragma once
 // What every simulation's run holds the same way: its State, the world built on
-// that state, and the frame clock that advances the world in sub-steps of at
-// most MaxStepUs microseconds. WorldType(State&) loads the world from the state,
+// that state, and the frame clock that advances the world in whole sub-steps of
+// StepUs microseconds. WorldType(State&) loads the world from the state,
 // ResetBodies() loads it again, Simulate(h) advances it by one sub-step.
 
 #include <cstdint>
@@ -12,8 +12,10 @@
 
 namespace math3d {
 
-template <class State, class WorldType, std::uint32_t MaxStepUs>
+template <class State, class WorldType, std::uint32_t StepUs>
 class SteppedRun {
+  static_assert(StepUs > 0);
+
  public:
   // The program's start, without a world; frames read `clock`.
   explicit SteppedRun(MillisecondClock clock = SystemMilliseconds) : frames_(std::move(clock)) {}
@@ -53,7 +55,7 @@ class SteppedRun {
   bool StepToClock() {
     if (!world_)
       return false;
-    frames_.Advance(MaxStepUs, [this](float h) { world_->Simulate(h); });
+    frames_.Advance(StepUs, [this](float h) { world_->Simulate(h); });
     return true;
   }
 

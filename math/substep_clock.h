@@ -1,9 +1,11 @@
 #pragma once
 // Real-time stepping shared by both simulations: each frame reads a free-running
 // millisecond counter and advances the world by the time since the previous frame
-// in sub-steps of at most a given length. Time is kept in whole microseconds, so
-// the catch-up always ends, no sub-step is a rounding sliver, and the world stays
-// in step with the clock however long the program runs (the counter may wrap).
+// in sub-steps of one fixed length, carrying what is left over to the next frame.
+// Explicit steps err in proportion to their length, so a fixed length makes a run
+// the same however fast the frames come. Time is kept in whole microseconds, so
+// the catch-up always ends and the world stays in step with the clock however long
+// the program runs (the counter may wrap).
 
 #include <chrono>
 #include <cstdint>
@@ -28,10 +30,11 @@ constexpr float StepSeconds(std::uint64_t us) {
 
 class SubstepClock {
  public:
-  // Calls step(h) for every sub-step of this frame, h in seconds and never above
-  // max_step_us microseconds. The first frame only starts the clock.
+  // Calls step(h) for every whole sub-step of step_us microseconds (h in seconds)
+  // that fits in the time since the previous frame and the remainder carried from
+  // it. The first frame only starts the clock.
   template <class Step>
-  void RunFrame(std::uint32_t now_ms, std::uint32_t max_step_us, Step&& step) {
+  void RunFrame(std::uint32_t now_ms, std::uint32_t step_us, Step&& step) {
     if (!started_) {
       started_ = true;
       last_ms_ = now_ms;
@@ -39,22 +42,22 @@ class SubstepClock {
     }
     const std::uint32_t elapsed_ms = now_ms - last_ms_;  // unsigned: survives the wrap
     last_ms_ = now_ms;
-    elapsed_total_ms_ += elapsed_ms;
-    std::uint64_t remaining_us = std::uint64_t(elapsed_ms) * 1000u;
-    while (remaining_us > 0) {
-      const std::uint64_t h_us = remaining_us < max_step_us ? remaining_us : max_step_us;
-      step(StepSeconds(h_us));
-      remaining_us -= h_us;
+    carried_us_ += std::uint64_t(elapsed_ms) * 1000u;
+    const float h = StepSeconds(step_us);
+    for (; carried_us_ >= step_us; carried_us_ -= step_us) {
+      step(h);
+      stepped_us_ += step_us;
     }
   }
 
   // Seconds the world has been advanced since the first frame.
-  double LastTime() const { return double(elapsed_total_ms_) * 1e-3; }
+  double LastTime() const { return double(stepped_us_) / 1e6; }
 
  private:
   bool started_ = false;
   std::uint32_t last_ms_ = 0;
-  std::uint64_t elapsed_total_ms_ = 0;
+  std::uint64_t carried_us_ = 0;  // clock time not yet stepped, under one sub-step
+  std::uint64_t stepped_us_ = 0;
 };
 
 // A simulation's frame timing: the counter it reads and the sub-steps it has run.
@@ -62,10 +65,10 @@ class FrameClock {
  public:
   explicit FrameClock(MillisecondClock clock) : clock_(std::move(clock)) {}
 
-  // Runs the sub-steps from the previous frame to the counter's present.
+  // Runs the whole sub-steps from the previous frame to the counter's present.
   template <class Step>
-  void Advance(std::uint32_t max_step_us, Step&& step) {
-    substeps_.RunFrame(clock_(), max_step_us, step);
+  void Advance(std::uint32_t step_us, Step&& step) {
+    substeps_.RunFrame(clock_(), step_us, step);
   }
   // Seconds advanced since the first frame.
   double LastTime() const { return substeps_.LastTime(); }

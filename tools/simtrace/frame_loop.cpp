@@ -1,39 +1,35 @@
 #include "tools/simtrace/frame_loop.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace simtrace {
 
-namespace {
-
-// Whole milliseconds in `seconds`, or UsageError naming `option`.
-std::uint64_t WholeMilliseconds(const std::string& option, double seconds) {
-  const double ms = seconds * 1000.0;
-  if (!(ms >= 1.0) || ms > 1e15 || std::abs(ms - std::round(ms)) > 1e-6)
-    throw UsageError(option + " must be a positive whole number of milliseconds");
-  return std::uint64_t(std::llround(ms));
-}
-
-}  // namespace
-
 void AddTimingOptions(OptionParser& parser, Timing& timing) {
-  parser.AddNumbers("--seconds", "S", "length of the run (default 10)", &timing.seconds, 1);
-  parser.AddNumbers("--every", "S", "seconds between rows, whole frames (default 0.01)",
-                    &timing.every, 1);
+  parser.AddNumbers("--seconds", "S", "length of the run (default 10)", &timing.seconds, 1,
+                    {0.0, 1e6});
+  parser.AddNumbers("--every", "S", "seconds between rows, whole frames (default about 0.01)",
+                    &timing.every, 1, {0.0, 1e6}, &timing.every_given);
+  // A frame of 2^31 ms or more could not be told apart from a wrap of the 32-bit counter.
   parser.AddNumbers("--frame-ms", "MS", "milliseconds between frames (default 1)", &timing.frame_ms,
-                    1);
+                    1, {1.0, double(0x7FFFFFFF), true});
 }
 
 SimulatedRun::SimulatedRun(const Timing& timing) {
-  frame_ms_ = WholeMilliseconds("--frame-ms", timing.frame_ms / 1000.0);
-  // A longer frame could not be told apart from a wrap of the 32-bit counter.
-  if (frame_ms_ >= 0x80000000u)
-    throw UsageError("--frame-ms is too long");
-  every_ms_ = WholeMilliseconds("--every", timing.every);
-  if (every_ms_ % frame_ms_ != 0)
-    throw UsageError("--every must be a whole number of frames");
-  if (!(timing.seconds >= 0.0) || timing.seconds > 1e12)
-    throw UsageError("--seconds must be zero or more");
+  frame_ms_ = std::uint64_t(timing.frame_ms);
+  if (timing.every_given) {
+    const double ms = timing.every * 1000.0;
+    if (ms < 1.0 || std::abs(ms - std::round(ms)) > 1e-6)
+      throw UsageError("--every must be a positive whole number of milliseconds");
+    every_ms_ = std::uint64_t(std::llround(ms));
+    if (every_ms_ % frame_ms_ != 0)
+      throw UsageError("--every must be a whole number of frames");
+    if (timing.every > timing.seconds)
+      throw UsageError("--every must be at most --seconds");
+  } else {
+    const double frames = std::max(1.0, std::round(timing.every * 1000.0 / timing.frame_ms));
+    every_ms_ = std::uint64_t(frames) * frame_ms_;
+  }
   end_ms_ = std::uint64_t(std::floor(timing.seconds * 1000.0 + 1e-6));
 }
 

@@ -12,7 +12,8 @@ namespace simtrace {
 
 struct Timing {
   double seconds = 10.0;
-  double every = 0.01;    // seconds between rows, a whole number of frames
+  double every = 0.01;  // seconds between rows, a whole number of frames
+  bool every_given = false;
   double frame_ms = 1.0;  // whole milliseconds
 };
 
@@ -20,7 +21,9 @@ void AddTimingOptions(OptionParser& parser, Timing& timing);
 
 class SimulatedRun {
  public:
-  // Throws UsageError when the timing cannot be kept in whole frames.
+  // `timing` within its options' limits; throws UsageError when the rows cannot
+  // be kept in whole frames. Without --every, rows come every whole number of
+  // frames nearest to its default.
   explicit SimulatedRun(const Timing& timing);
 
   // The simulated counter, for the simulation to read.

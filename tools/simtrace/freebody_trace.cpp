@@ -34,14 +34,6 @@ std::string Row(double t, const freebody::simulation_world& world) {
   return line.Text();
 }
 
-// A whole number in [low, high], or UsageError naming `option`.
-int WholeNumber(const std::string& option, double value, int low, int high) {
-  if (value != std::floor(value) || value < low || value > high)
-    throw UsageError(option + " takes whole numbers from " + std::to_string(low) + " to " +
-                     std::to_string(high));
-  return int(value);
-}
-
 }  // namespace
 
 void RunFreeBodyTrace(const std::vector<std::string>& args, std::ostream& out) {
@@ -52,22 +44,16 @@ void RunFreeBodyTrace(const std::vector<std::string>& args, std::ostream& out) {
   OptionParser parser("freebody");
   AddTimingOptions(parser, timing);
   parser.AddNumbers("--example", "N", "example 1, 2 or 3 (about Imin, Imed, Imax)", &example, 1,
-                    &example_given);
+                    {1, 3, true}, &example_given);
   parser.AddNumbers("--euler", "PHI THETA PSI", "Euler angles, whole degrees 0 to 359", euler, 3,
-                    &euler_given);
+                    {0, 359, true}, &euler_given);
   parser.AddNumbers("--momentum", "LX LY LZ", "initial angular momentum (default 0 0 0.2)",
-                    momentum, 3, &momentum_given);
+                    momentum, 3, {-1000, 1000}, &momentum_given);
   parser.AddFlag("--rotating-view", "watch from the frame turning with the block", &rotating_view);
   parser.AddFlag("--paused", "never start the run", &paused);
   if (!parser.Parse(args)) {
     out << parser.Help();
     return;
-  }
-  const int example_number = example_given ? WholeNumber("--example", example, 1, 3) : 0;
-  freebody::EulerAngles angles;
-  if (euler_given) {
-    angles = {WholeNumber("--euler", euler[0], 0, 359), WholeNumber("--euler", euler[1], 0, 359),
-              WholeNumber("--euler", euler[2], 0, 359)};
   }
   SimulatedRun run(timing);
 
@@ -75,9 +61,9 @@ void RunFreeBodyTrace(const std::vector<std::string>& args, std::ostream& out) {
   freebody::Simulation block(run.Clock());
   block.SetUpSimulation();
   if (example_given)
-    freebody::ApplyExample(block, example_number);
+    freebody::ApplyExample(block, int(example));
   if (euler_given)
-    freebody::SetEulerAngles(block, angles);
+    freebody::SetEulerAngles(block, {int(euler[0]), int(euler[1]), int(euler[2])});
   if (euler_given || momentum_given) {
     freebody::AcceptInitialConditions(
         block, momentum_given

@@ -38,11 +38,11 @@ void RunGyroscopeTrace(const std::vector<std::string>& args, std::ostream& out) 
   OptionParser parser("gyroscope");
   AddTimingOptions(parser, timing);
   parser.AddNumbers("--gravity", "G", "switch gravity on at t = 0 with this value (m/s2)", &gravity,
-                    1, &gravity_on);
+                    1, {-1000, 1000}, &gravity_on);
   parser.AddNumbers("--euler", "PHI THETA PSI", "Euler angles in degrees (default 0 270 0)", euler,
-                    3);
+                    3, {-360, 360});
   parser.AddNumbers("--freq", "FX FY FZ", "rotation about the body axes in Hz (default 0 0 10)",
-                    freq, 3);
+                    freq, 3, {-1000, 1000});
   parser.AddFlag("--paused", "never start the run", &paused);
   if (!parser.Parse(args)) {
     out << parser.Help();

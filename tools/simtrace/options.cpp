@@ -14,13 +14,34 @@ double ParseNumber(const std::string& option, const std::string& text) {
   return value;
 }
 
+namespace {
+
+// A limit as written in the message: whole numbers without an exponent.
+std::string LimitText(double limit) {
+  char buffer[32];
+  const auto result =
+      std::to_chars(buffer, buffer + sizeof buffer, limit, std::chars_format::fixed);
+  return std::string(buffer, result.ptr);
+}
+
+void CheckLimits(const std::string& option, double value, const Limits& limits) {
+  if (value >= limits.low && value <= limits.high && (!limits.whole || value == std::floor(value)))
+    return;
+  const std::string range = LimitText(limits.low) + " and " + LimitText(limits.high);
+  throw UsageError(option + (limits.whole ? " takes whole numbers between " : " must be between ") +
+                   range);
+}
+
+}  // namespace
+
 void OptionParser::AddNumbers(const std::string& name, const std::string& metavars,
-                              const std::string& help, double* values, int count, bool* given) {
-  options_.push_back({name, metavars, help, values, count, given});
+                              const std::string& help, double* values, int count, Limits limits,
+                              bool* given) {
+  options_.push_back({name, metavars, help, values, count, limits, given});
 }
 
 void OptionParser::AddFlag(const std::string& name, const std::string& help, bool* set) {
-  options_.push_back({name, "", help, nullptr, 0, set});
+  options_.push_back({name, "", help, nullptr, 0, {}, set});
 }
 
 bool OptionParser::Parse(const std::vector<std::string>& args) {
@@ -35,8 +56,10 @@ bool OptionParser::Parse(const std::vector<std::string>& args) {
       throw UsageError("unknown option '" + args[i] + "' for " + subcommand_);
     if (args.size() - i - 1 < std::size_t(option->count))
       throw UsageError(option->name + " needs " + std::to_string(option->count) + " number(s)");
-    for (int k = 0; k < option->count; ++k)
+    for (int k = 0; k < option->count; ++k) {
       option->values[k] = ParseNumber(option->name, args[++i]);
+      CheckLimits(option->name, option->values[k], option->limits);
+    }
     if (option->given)
       *option->given = true;
   }

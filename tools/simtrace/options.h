@@ -17,14 +17,22 @@ class UsageError : public std::runtime_error {
 // A finite number written the C way, or UsageError naming `option`.
 double ParseNumber(const std::string& option, const std::string& text);
 
+// The values an option's numbers may take, ends included: what the simulation
+// holds, so that none overflows once narrowed to single precision.
+struct Limits {
+  double low, high;
+  bool whole = false;
+};
+
 class OptionParser {
  public:
   explicit OptionParser(std::string subcommand) : subcommand_(std::move(subcommand)) {}
 
-  // `name` followed by `count` numbers stored into values[0..count); the values
-  // keep their defaults unless the option is given. `given`, if any, says whether it was.
+  // `name` followed by `count` numbers within `limits` stored into values[0..count);
+  // the values keep their defaults unless the option is given. `given`, if any,
+  // says whether it was.
   void AddNumbers(const std::string& name, const std::string& metavars, const std::string& help,
-                  double* values, int count, bool* given = nullptr);
+                  double* values, int count, Limits limits, bool* given = nullptr);
   void AddFlag(const std::string& name, const std::string& help, bool* set);
 
   // Reads the arguments after the subcommand. False when --help was asked for.
@@ -36,6 +44,7 @@ class OptionParser {
     std::string name, metavars, help;
     double* values;
     int count;
+    Limits limits;
     bool* given;
   };
   std::string subcommand_;

@@ -25,9 +25,9 @@ Table Split(const std::string& csv) {
   return rows;
 }
 
-// The simtrace program's exit status and standard output.
+// The simtrace program's exit status and its standard output and error, together.
 std::pair<int, Table> Simtrace(const std::string& args) {
-  FILE* pipe = popen((std::string(SIMTRACE_PATH) + " " + args + " 2>/dev/null").c_str(), "r");
+  FILE* pipe = popen((std::string(SIMTRACE_PATH) + " " + args + " 2>&1").c_str(), "r");
   std::string out;
   char buffer[4096];
   for (std::size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) out.append(buffer, n);
@@ -35,14 +35,37 @@ std::pair<int, Table> Simtrace(const std::string& args) {
   return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, Split(out)};
 }
 
+// Each refusal is one line naming what was wrong, and no rows.
 TEST(SimtraceTest, BadInputIsOneErrorAndStatus2WithNoOutputAndHelpIsUsage) {
-  for (const char* args :
-       {"", "spinner", "gyroscope --bogus", "gyroscope --gravity", "gyroscope --euler 0 90",
-        "gyroscope --freq 1 2 x", "gyroscope --gravity 1,5", "gyroscope --gravity inf",
-        "gyroscope --every 0.0005", "gyroscope --every 0.005 --frame-ms 2",
-        "gyroscope --seconds -1", "freebody --example 4", "freebody --example 1.5",
-        "freebody --euler 0 360 0", "freebody --momentum 1 2", "freebody --frame-ms 0.5"})
-    EXPECT_EQ(Simtrace(args), std::pair(2, Table())) << args;
+  const std::pair<const char*, const char*> cases[] = {
+      {"", "missing subcommand"},
+      {"spinner", "unknown subcommand"},
+      {"gyroscope --bogus", "unknown option"},
+      {"gyroscope --gravity", "--gravity needs 1"},
+      {"gyroscope --euler 0 90", "--euler needs 3"},
+      {"gyroscope --freq 1 2 x", "bad value 'x'"},
+      {"gyroscope --gravity 1,5", "bad value '1"},  // the line's first field
+      {"gyroscope --gravity inf", "bad value 'inf'"},
+      {"gyroscope --gravity 1e39", "--gravity must be between -1000 and 1000"},
+      {"gyroscope --freq 1e300 0 0", "--freq must be between -1000 and 1000"},
+      {"gyroscope --euler 1e300 0 0", "--euler must be between -360 and 360"},
+      {"gyroscope --every 0.0005", "--every must be a positive whole number of milliseconds"},
+      {"gyroscope --every 0.005 --frame-ms 2", "--every must be a whole number of frames"},
+      {"gyroscope --every 2 --seconds 1", "--every must be at most --seconds"},
+      {"gyroscope --every 2e6", "--every must be between 0 and 1000000"},
+      {"gyroscope --seconds -1", "--seconds must be between 0 and 1000000"},
+      {"freebody --momentum 1e300 0 0", "--momentum must be between -1000 and 1000"},
+      {"freebody --example 4", "--example takes whole numbers between 1 and 3"},
+      {"freebody --example 1.5", "--example takes whole numbers between 1 and 3"},
+      {"freebody --euler 0 360 0", "--euler takes whole numbers between 0 and 359"},
+      {"freebody --momentum 1 2", "--momentum needs 3"},
+      {"freebody --frame-ms 0.5", "--frame-ms takes whole numbers between 1 and 2147483647"}};
+  for (const auto& [args, message] : cases) {
+    const auto [status, lines] = Simtrace(args);
+    EXPECT_EQ(status, 2) << args;
+    ASSERT_EQ(lines.size(), 1u) << args;
+    EXPECT_NE(lines[0][0].find(message), std::string::npos) << args << ": " << lines[0][0];
+  }
   for (const char* args : {"--help", "gyroscope --help", "freebody --help"})
     EXPECT_EQ(Simtrace(args).second.at(0).at(0).substr(0, 15), "usage: simtrace") << args;
 }
@@ -67,6 +90,14 @@ TEST(SimtraceTest, OneRowPerIntervalAndTheOptionsReachTheSimulations) {
     EXPECT_TRUE(std::equal(rows[1].begin() + 1, rows[1].begin() + 6, rows[2].begin() + 1))
         << paused;
   }
+  // The block's rows are the same to the last digit however long its frames.
+  const std::string turning = "freebody --example 2 --seconds 3 --every 0.112 --frame-ms ";
+  const Table at_1ms = Simtrace(turning + "1").second;
+  ASSERT_EQ(at_1ms.size(), 2u + 3000u / 112u);
+  for (const char* frame_ms : {"7", "16"})
+    EXPECT_EQ(Simtrace(turning + frame_ms).second, at_1ms) << frame_ms;
+  // Without --every, rows come every whole number of frames nearest 10 ms.
+  EXPECT_EQ(Simtrace("freebody --frame-ms 3 --seconds 0.02").second.at(2).at(0), "0.009");
 }
 
 }  // namespace
