@@ -9,6 +9,7 @@
 #include <QLocale>
 #include <QMenu>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -95,6 +96,21 @@ class FormFixture : public ::testing::Test {
   }
   void Click(const char* button) {
     QTest::mouseClick(Control<QPushButton>(button), Qt::LeftButton);
+  }
+
+  // Opens a panel by its access key and closes it with a click on its Ok: then Right
+  // turns the view and Space clicks no hidden button.
+  void ExpectKeysBackAfterPanel(char access_key, const char* ok) {
+    QWindow* handle = form->windowHandle();
+    QTest::keyClick(handle, access_key, Qt::AltModifier);
+    ASSERT_TRUE(Control<QWidget>(ok)->isVisible()) << "Alt+" << access_key;
+    Click(ok);
+    QTest::keyPress(handle, Qt::Key_Right);
+    EXPECT_NE(form->ViewCamera().ViewYawRate, 0.0f) << "Alt+" << access_key;
+    QTest::keyRelease(handle, Qt::Key_Right);
+    QSignalSpy clicks(Control<QPushButton>(ok), &QPushButton::clicked);
+    QTest::keyClick(handle, Qt::Key_Space);
+    EXPECT_EQ(clicks.count(), 0) << "Alt+" << access_key;
   }
 
   std::unique_ptr<Form> form;
