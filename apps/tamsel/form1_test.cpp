@@ -72,6 +72,7 @@ TEST_F(TamselWindowTest, MomentumRoundTripsAndABadNumberKeepsThePanelOpen) {
   const auto boxes = {"Edit1", "Edit2", "Edit3"};
   Item("Condicion")->trigger();
   EXPECT_EQ(Texts(boxes), QStringList({"0", "0", "0,200000002980232"}));
+  EXPECT_EQ(Control<QLineEdit>("Edit3")->cursorPosition(), 0);  // the leading digits in view
   Type("Edit1", "0,25");
   Type("Edit2", "abc");
   Click("BitBtn1");
