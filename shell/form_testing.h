@@ -98,19 +98,19 @@ class FormFixture : public ::testing::Test {
     QTest::mouseClick(Control<QPushButton>(button), Qt::LeftButton);
   }
 
-  // Opens a panel by its access key and closes it with a click on its Ok: then Right
-  // turns the view and Space clicks no hidden button.
-  void ExpectKeysBackAfterPanel(char access_key, const char* ok) {
-    QWindow* handle = form->windowHandle();
-    QTest::keyClick(handle, access_key, Qt::AltModifier);
-    ASSERT_TRUE(Control<QWidget>(ok)->isVisible()) << "Alt+" << access_key;
-    Click(ok);
-    QTest::keyPress(handle, Qt::Key_Right);
-    EXPECT_NE(form->ViewCamera().ViewYawRate, 0.0f) << "Alt+" << access_key;
-    QTest::keyRelease(handle, Qt::Key_Right);
-    QSignalSpy clicks(Control<QPushButton>(ok), &QPushButton::clicked);
-    QTest::keyClick(handle, Qt::Key_Space);
-    EXPECT_EQ(clicks.count(), 0) << "Alt+" << access_key;
+  // Each panel, opened by its access key and closed by its Ok, leaves the keys to the window.
+  void ExpectKeysBackAfterPanels(std::initializer_list<std::pair<char, const char*>> panels) {
+    for (const auto& [access_key, ok] : panels) {
+      SCOPED_TRACE(std::string("Alt+") + access_key);
+      QTest::keyClick(form->windowHandle(), access_key, Qt::AltModifier);
+      ASSERT_TRUE(Shown(ok));
+      Click(ok);
+      QTest::keyPress(form->windowHandle(), Qt::Key_Right);
+      EXPECT_NE(form->ViewCamera().ViewYawRate, 0.0f);  // the view turns
+      QSignalSpy clicks(Control<QPushButton>(ok), &QPushButton::clicked);
+      QTest::keyClick(form->windowHandle(), Qt::Key_Space);  // whose release stops the turn
+      EXPECT_EQ(clicks.count(), 0);                          // on no hidden button
+    }
   }
 
   std::unique_ptr<Form> form;

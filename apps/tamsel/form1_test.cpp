@@ -47,9 +47,7 @@ TEST_F(TamselWindowTest, MenusFollowTheirCommandsAndThePanelsOpenOverTheRun) {
   shell::testing::ExpectLabelsFit(*form);
   EXPECT_TRUE(Control<QWidget>("Panel2")->isAncestorOf(form->centralWidget()->childAt(help)));
   Item("Reset")->trigger();  // the conditions open only before a run
-  for (const auto& [key, ok] : {std::pair{'A', "BitBtn2"}, {'I', "BitBtn1"}})
-    ExpectKeysBackAfterPanel(key, ok);
-  EXPECT_FALSE(Shown("Panel1") || Shown("Panel2"));
+  ExpectKeysBackAfterPanels({{'A', "BitBtn2"}, {'I', "BitBtn1"}});
 }
 
 TEST_F(TamselWindowTest, ExamplesShowTheirAnglesOnTheBarsAndTheirLabels) {

@@ -45,9 +45,7 @@ TEST_F(VorlatWindowTest, MenusFollowTheirCommandsAndAccessKeysAndThePanelsOpenOv
   EXPECT_NE(Text("LabelRegistro1"), "Label1");  // our own text replaced the layout's
   EXPECT_FALSE(Control<QLabel>("Image1")->pixmap().isNull());
   Item("Reset")->trigger();  // the conditions open only before a run
-  for (const auto& [key, ok] : {std::pair{'Y', "BitBtn3"}, {'D', "BitBtn2"}, {'I', "BitBtn1"}})
-    ExpectKeysBackAfterPanel(key, ok);
-  EXPECT_FALSE(Shown("Panel1") || Shown("Panel2") || Shown("Panel3"));
+  ExpectKeysBackAfterPanels({{'Y', "BitBtn3"}, {'D', "BitBtn2"}, {'I', "BitBtn1"}});
 }
 
 // In a locale with a decimal comma, as the boxes and the readouts show it.
