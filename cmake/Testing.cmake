@@ -6,6 +6,10 @@ function(add_unit_test name)
   gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST PROPERTIES LABELS unit)
 endfunction()
 
+# Presses keys on other programs' windows; without it the tests of the real programs
+# under an X display lacking OpenGL are not registered.
+find_program(XDOTOOL xdotool)
+
 # add_window_test(name SOURCES ... LIBS ...): a GoogleTest binary that opens real
 # windows; it needs an X display (the test command provides Xvfb) and runs serially
 # so two GL windows never fight over the one software renderer's time.

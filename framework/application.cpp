@@ -24,6 +24,8 @@ int RunProgram(int argc, char** argv, const MainWindowFactory& createMainWindow)
   try {
     // Timers' guards stop their workers when the loop ends, before the window goes.
     const std::unique_ptr<QWidget> window = createMainWindow();
+    if (!window)
+      return 1;
     window->show();
     application.exec();
   } catch (const std::exception& error) {

@@ -23,7 +23,8 @@ class Application : public QApplication {
 
 // Program entry: makes the application object, creates the main window, shows it and
 // runs the message loop until the application quits. An exception escaping these steps
-// is shown. Always returns 0.
+// is shown; the entry returns 0. A factory that gives no window (having shown why) ends
+// the program at once with 1.
 using MainWindowFactory = std::function<std::unique_ptr<QWidget>()>;
 int RunProgram(int argc, char** argv, const MainWindowFactory& createMainWindow);
 

@@ -29,6 +29,7 @@ TEST(ApplicationTest, ExceptionsFromStartUpOrHandlersAreShownAndTheProgramGoesOn
   EXPECT_EQ(RunProgram(1, argv, []() -> std::unique_ptr<QWidget> { throw ConversionError("x"); }),
             0);
   EXPECT_EQ(shown, QStringList{"'x' no es un número válido"});
+  EXPECT_EQ(RunProgram(1, argv, [] { return std::unique_ptr<QWidget>(); }), 1);  // said why
   shown.clear();
   bool visible = false;
   EXPECT_EQ(RunProgram(1, argv,

@@ -9,6 +9,7 @@
 #include <QLocale>
 #include <QMenu>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -95,6 +96,21 @@ class FormFixture : public ::testing::Test {
   }
   void Click(const char* button) {
     QTest::mouseClick(Control<QPushButton>(button), Qt::LeftButton);
+  }
+
+  // Each panel, opened by its access key and closed by its Ok, leaves the keys to the window.
+  void ExpectKeysBackAfterPanels(std::initializer_list<std::pair<char, const char*>> panels) {
+    for (const auto& [access_key, ok] : panels) {
+      SCOPED_TRACE(std::string("Alt+") + access_key);
+      QTest::keyClick(form->windowHandle(), access_key, Qt::AltModifier);
+      ASSERT_TRUE(Shown(ok));
+      Click(ok);
+      QTest::keyPress(form->windowHandle(), Qt::Key_Right);
+      EXPECT_NE(form->ViewCamera().ViewYawRate, 0.0f);  // the view turns
+      QSignalSpy clicks(Control<QPushButton>(ok), &QPushButton::clicked);
+      QTest::keyClick(form->windowHandle(), Qt::Key_Space);  // whose release stops the turn
+      EXPECT_EQ(clicks.count(), 0);                          // on no hidden button
+    }
   }
 
   std::unique_ptr<Form> form;

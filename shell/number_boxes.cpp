@@ -7,6 +7,11 @@
 
 namespace shell {
 
+void ShowText(QLineEdit* box, const QString& text) {
+  box->setText(text);
+  box->setCursorPosition(0);
+}
+
 std::optional<std::vector<float>> ReadNumbers(std::initializer_list<QLineEdit*> boxes) {
   std::vector<float> values;
   for (QLineEdit* box : boxes) {

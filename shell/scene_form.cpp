@@ -2,6 +2,7 @@
 
 #include <GL/gl.h>
 
+#include <QEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
@@ -23,8 +24,20 @@ void SceneForm::FinishWindow(SceneWidgets widgets, int client_width, int client_
   FinishLayout(client_width, client_height);
   setWindowIcon(icon);
   widgets_.about_picture->setPixmap(about_picture);
-  for (QPushButton* button : widgets_.ok_buttons) button->setIcon(OkGlyph());
+  for (QPushButton* button : widgets_.ok_buttons) {
+    button->setIcon(OkGlyph());
+    button->parentWidget()->installEventFilter(this);
+  }
   FormCreate(this);
+}
+
+bool SceneForm::eventFilter(QObject* watched, QEvent* event) {
+  // The focus would stay on the hidden Ok that closed the panel: Space would click it
+  // and the arrows would move the focus instead of the camera.
+  if (event->type() == QEvent::Hide && !event->spontaneous() &&
+      static_cast<QWidget*>(watched)->isAncestorOf(focusWidget()))
+    setFocus(Qt::OtherFocusReason);
+  return MainForm::eventFilter(watched, event);
 }
 
 void SceneForm::OpenGLPanel1Init() {

@@ -37,7 +37,7 @@ struct SceneWidgets {
   std::array<QScrollBar*, 3> bars;  // phi, theta, psi
   std::array<QLabel*, 3> angle_texts;
   QLabel* about_picture;
-  std::vector<QPushButton*> ok_buttons;  // the panels' "&Ok" buttons
+  std::vector<QPushButton*> ok_buttons;  // the panels' "&Ok" buttons, each on its panel
 };
 
 class SceneForm : public MainForm {
@@ -63,6 +63,8 @@ class SceneForm : public MainForm {
                     const QPixmap& about_picture);
   // Runs at the end of every tick that drew a frame, for readouts of it.
   virtual void AfterTick() {}
+  // Hands the keys back to the window when a panel holding the focus hides.
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void EulerAnglesChanged(int bar);

@@ -12,9 +12,9 @@ void TForm1::CondicionClick() {
   ui_->Panel2->show();
   EnableRunCommands(false);
   const math3d::Vector3& momentum = freebody::Program().state.InitialMomentum;
-  ui_->Edit1->setText(framework::FloatToStr(momentum.GetX()));
-  ui_->Edit2->setText(framework::FloatToStr(momentum.GetY()));
-  ui_->Edit3->setText(framework::FloatToStr(momentum.GetZ()));
+  shell::ShowText(ui_->Edit1, framework::FloatToStr(momentum.GetX()));
+  shell::ShowText(ui_->Edit2, framework::FloatToStr(momentum.GetY()));
+  shell::ShowText(ui_->Edit3, framework::FloatToStr(momentum.GetZ()));
 }
 
 void TForm1::BitBtn1Click() {

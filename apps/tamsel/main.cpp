@@ -1,10 +1,13 @@
 // Tamsel: a block turning freely inside a room, to show which axes of rotation
 // are stable, for the classroom.
 #include "apps/tamsel/form1.h"
+#include "components/openglpanel/opengl_panel.h"
 #include "framework/application.h"
 
 int main(int argc, char** argv) {
-  return framework::RunProgram(argc, argv, [] {
+  return framework::RunProgram(argc, argv, []() -> std::unique_ptr<QWidget> {
+    if (!TOpenGLPanel::OpenGLAvailable())
+      return nullptr;  // the window could not be composed; the panel has said why
     auto form = std::make_unique<tamsel::TForm1>();
     tamsel::Form1 = form.get();
     return form;

@@ -11,10 +11,10 @@ void TForm1::CondicionClick() {
   EnableRunCommands(false);
   const gyroscope::State& state = gyroscope::Program().state;
   const math3d::Vector3& spin = state.InitialBodyOmega;
-  ui_->Edit1->setText(framework::FormatReadout(spin.GetX() * RadiansToHertz, 1));
-  ui_->Edit2->setText(framework::FormatReadout(spin.GetY() * RadiansToHertz, 1));
-  ui_->Edit3->setText(framework::FormatReadout(spin.GetZ() * RadiansToHertz, 1));
-  ui_->Edit4->setText(framework::FormatReadout(state.GravitySetting, 1));
+  shell::ShowText(ui_->Edit1, framework::FormatReadout(spin.GetX() * RadiansToHertz, 1));
+  shell::ShowText(ui_->Edit2, framework::FormatReadout(spin.GetY() * RadiansToHertz, 1));
+  shell::ShowText(ui_->Edit3, framework::FormatReadout(spin.GetZ() * RadiansToHertz, 1));
+  shell::ShowText(ui_->Edit4, framework::FormatReadout(state.GravitySetting, 1));
 }
 
 void TForm1::BitBtn1Click() {

@@ -1,9 +1,12 @@
 // Vorlat: a heavy symmetric top, with precession and nutation, for the classroom.
 #include "apps/vorlat/form1.h"
+#include "components/openglpanel/opengl_panel.h"
 #include "framework/application.h"
 
 int main(int argc, char** argv) {
-  return framework::RunProgram(argc, argv, [] {
+  return framework::RunProgram(argc, argv, []() -> std::unique_ptr<QWidget> {
+    if (!TOpenGLPanel::OpenGLAvailable())
+      return nullptr;  // the window could not be composed; the panel has said why
     auto form = std::make_unique<TForm1>();
     Form1 = form.get();
     return form;

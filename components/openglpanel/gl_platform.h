@@ -52,6 +52,9 @@ class GLPlatform {
                                   PIXELFORMATDESCRIPTOR* pfd) = 0;
 
   virtual HGLRC wglCreateContext(HDC dc) = 0;
+  // Whether this system can make rendering contexts at all, asked before any window
+  // holds a panel.
+  virtual bool CanCreateContexts() = 0;
   // Null and null leave the calling thread without a current context.
   virtual int wglMakeCurrent(HDC dc, HGLRC rc) = 0;
   virtual int wglDeleteContext(HGLRC rc) = 0;

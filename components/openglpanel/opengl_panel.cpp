@@ -10,6 +10,8 @@
 
 namespace {
 
+const QString kCreateFailed = QStringLiteral("Open GL Context Create Failed");
+
 QFont DefaultPanelFont() {
   QFont font(QStringLiteral("Arial"));
   font.setPixelSize(9);
@@ -76,7 +78,7 @@ void TOpenGLPanel::CreateParams() {
 
 void TOpenGLPanel::WMCreate() {
   if (!CreateGLContext()) {
-    framework::ShowMessage(QStringLiteral("Open GL Context Create Failed"));
+    framework::ShowMessage(kCreateFailed);
     return;
   }
   if (!IsBound(&TOpenGLPanel::OnInit))
@@ -88,6 +90,18 @@ void TOpenGLPanel::WMCreate() {
     Create2DFont();
   emit OnInit(this);
   MakeNotCurrent();
+}
+
+bool TOpenGLPanel::OpenGLAvailable() {
+  QtGLPlatform platform;
+  return OpenGLAvailable(platform);
+}
+
+bool TOpenGLPanel::OpenGLAvailable(GLPlatform& platform) {
+  if (platform.CanCreateContexts())
+    return true;
+  framework::ShowMessage(kCreateFailed);
+  return false;
 }
 
 void TOpenGLPanel::WMDestroy() {

@@ -116,6 +116,12 @@ class TOpenGLPanel : public QOpenGLWidget {
   void PrintOpenGLPanel(QPrinter& printer);
   void SaveOpenGLPanelToFile(const QString& fileName);
 
+  // Whether panels can have contexts on this system; if not, shows the message of a
+  // failed creation. Ask before showing a window that holds a panel: Qt cannot compose
+  // such a window without OpenGL. The second form asks `platform`, for tests.
+  static bool OpenGLAvailable();
+  static bool OpenGLAvailable(GLPlatform& platform);
+
   // Bits per pixel of the primary screen.
   static int GetDisplayBPP();
   // True when the display's colour depth changed; Qt offers no such change.

@@ -52,6 +52,7 @@ class FakeGLPlatform : public GLPlatform {
     return Call("DescribePixelFormat");
   }
   HGLRC wglCreateContext(HDC) override { return Call("wglCreateContext") ? kContext : HGLRC{}; }
+  bool CanCreateContexts() override { return Call("CanCreateContexts"); }
   int wglMakeCurrent(HDC, HGLRC rc) override {
     return Call(rc == HGLRC{} ? "wglMakeCurrent(null)" : "wglMakeCurrent") ? (current = rc, 1) : 0;
   }
@@ -102,7 +103,8 @@ class FakePanel : public TOpenGLPanel {
         {"Swap", [&] { SwapBuffers(); }},
         {"Query", [&] { WMQueryNewPalette(message); }},
         {"Change", [&] { WMPaletteChanged(message); }},
-        {"OwnChange", [&] { WMPaletteChanged(message = TMessage(this, 77)); }}};
+        {"OwnChange", [&] { WMPaletteChanged(message = TMessage(this, 77)); }},
+        {"Check", [&] { message.Result = OpenGLAvailable(fake); }}};
     steps.at(step)();
   }
   FakeGLPlatform& fake;
@@ -182,6 +184,7 @@ TEST(PanelStepsTest, EachStepCallsThePlatformInOrderAndStopsAtAFailure) {
       {"Query", "wglMakeCurrent", "SelectPalette RealizePalette wglMakeCurrent", true, 0, 12},
       {"Change", "", query + " InvalidateRect", true, 77, 3},
       {"OwnChange", "", "", true, 77, 3},
+      {"Check", "CanCreateContexts", "CanCreateContexts [Open GL Context Create Failed]", true, 0},
       // Without a context (its creation failed) or without their event, steps do nothing.
       {"Paint Resize MakeCurrent Swap Query", "ChoosePixelFormat", "", false, 0}};
   for (const auto& c : cases) {

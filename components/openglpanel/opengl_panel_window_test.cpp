@@ -104,8 +104,8 @@ TEST_F(PanelWindowTest, EventsRunInOrderWithTheContextCurrentAndAgainInANewWindo
   panel->repaint();
   EXPECT_EQ(Texts(events.begin(), events.begin() + 2), (Texts{"OnPreInit", "OnInit current"}));
   ExpectShown(*panel, 100, kBlue);
-  EXPECT_TRUE(messages.empty());
-  panel->setParent(&window);  // destroyed with the fixture's window
+  EXPECT_TRUE(P::OpenGLAvailable() && messages.empty());  // the check, too, says nothing
+  panel->setParent(&window);                              // destroyed with the fixture's window
 }
 
 // In Manual mode a paint that does not swap leaves the shown picture until the

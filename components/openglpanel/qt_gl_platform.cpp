@@ -145,6 +145,13 @@ HGLRC QtGLPlatform::wglCreateContext(HDC dc) {
   return HGLRC{reinterpret_cast<std::uintptr_t>(context_)};
 }
 
+bool QtGLPlatform::CanCreateContexts() {
+  // No widget's context exists yet; a context of our own fails exactly when Qt has no
+  // OpenGL to give any widget.
+  QOpenGLContext probe;
+  return probe.create() || Fail(ERROR_INVALID_OPERATION);
+}
+
 void QtGLPlatform::BindDrawTarget() {
   if (format_ != kDoubleBuffered)
     return;  // the widget's framebuffer is already bound

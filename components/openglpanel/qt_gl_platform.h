@@ -27,6 +27,7 @@ class QtGLPlatform : public GLPlatform {
   int DescribePixelFormat(HDC dc, int format, unsigned size, PIXELFORMATDESCRIPTOR* pfd) override;
 
   HGLRC wglCreateContext(HDC dc) override;
+  bool CanCreateContexts() override;
   int wglMakeCurrent(HDC dc, HGLRC rc) override;
   int wglDeleteContext(HGLRC rc) override;
   int wglShareLists(HGLRC first, HGLRC second) override;
