@@ -7,7 +7,7 @@ packages=(
   cmake g++ make clang-format
   qt6-base-dev libqt6opengl6-dev
   libgl1-mesa-dev libglu1-mesa-dev libgl1-mesa-dri
-  xvfb xauth
+  xvfb xauth xdotool
   fonts-dejavu-core fonts-liberation2
   libgtest-dev libbenchmark-dev
 )
