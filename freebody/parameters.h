@@ -24,9 +24,9 @@ inline constexpr math3d::Vector3 StartMomentum(0.0f, 0.0f, 0.2f);
 
 // Every sub-step is 1 ms whatever the frame rate: the explicit turn gains energy
 // in proportion to the step, and longer steps soon tumble example 3.
-inline constexpr std::uint32_t SubstepMicroseconds = 1000;
-inline constexpr float Substep = math3d::StepSeconds(SubstepMicroseconds);
-static_assert(Substep == 0.001f);
+inline constexpr std::uint32_t MaxStepMicroseconds = 1000;
+inline constexpr float MaxStep = math3d::StepSeconds(MaxStepMicroseconds);
+static_assert(MaxStep == 0.001f);
 
 // The panel's size in pixels, width and height; the projection is fixed to it.
 inline constexpr std::pair<int, int> ViewportSize{400, 400};

@@ -11,12 +11,12 @@ namespace freebody {
 
 // SetUpSimulation (the room, 8 x 8 x 8), ResetWorld, ReleaseScene, LastTime,
 // World, Reset and SetClock come from SteppedRun.
-class Simulation : public math3d::SteppedRun<State, simulation_world, SubstepMicroseconds> {
+class Simulation : public math3d::SteppedRun<State, simulation_world, MaxStepMicroseconds> {
  public:
   using SteppedRun::SteppedRun;
 
   // One frame without drawing: advances the world to the clock in whole sub-steps
-  // of Substep and writes the orientations reached back into the state, where
+  // of MaxStep and writes the orientations reached back into the state, where
   // pause, reset and the scroll bars start from. Nothing without a world.
   void AdvanceFrame();
 };

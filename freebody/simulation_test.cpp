@@ -42,7 +42,7 @@ TEST_F(BlockTest, StartUpTurnAboutTheLongAxisAtTheClosedFormRate) {
     Start(run);
     RunFor(2.0, frame_ms);
     const double heading = std::atan2(s.BlockOrientation(1, 0), s.BlockOrientation(0, 0));
-    EXPECT_NEAR(heading, Omega * (2.0 - Substep), 1e-4) << frame_ms;
+    EXPECT_NEAR(heading, Omega * (2.0 - MaxStep), 1e-4) << frame_ms;
     EXPECT_GT(s.BlockOrientation(2, 2), 1.0f - 1e-6f);       // the long axis stays upright
     EXPECT_TRUE(SameBits(s.FrameOrientation, Matrix3x3()));  // on the ground the room stays put
     s.RotatingView = true;

@@ -25,9 +25,9 @@ inline constexpr float InertiaY = InertiaX;
 inline constexpr float InertiaZ = Mass * DiscRadius * DiscRadius / 2.0f;
 
 // Every sub-step is 0.1 ms; the catch-up loop counts it in whole microseconds.
-inline constexpr std::uint32_t SubstepMicroseconds = 100;
-inline constexpr float Substep = math3d::StepSeconds(SubstepMicroseconds);
-static_assert(Substep == 0.0001f);
+inline constexpr std::uint32_t MaxStepMicroseconds = 100;
+inline constexpr float MaxStep = math3d::StepSeconds(MaxStepMicroseconds);
+static_assert(MaxStep == 0.0001f);
 
 inline constexpr int TraceLength = 2000;
 // Where the trace starts: twice the axle's length along the initial axle.

@@ -11,12 +11,12 @@ namespace gyroscope {
 
 // SetUpSimulation, ResetWorld, ReleaseScene, LastTime, World, Reset and SetClock
 // come from SteppedRun.
-class Simulation : public math3d::SteppedRun<State, simulation_world, SubstepMicroseconds> {
+class Simulation : public math3d::SteppedRun<State, simulation_world, MaxStepMicroseconds> {
  public:
   using SteppedRun::SteppedRun;
 
   // One frame without drawing: advances the world to the clock in whole sub-steps
-  // of Substep, then records the tip into the trace. Nothing without a world.
+  // of MaxStep, then records the tip into the trace. Nothing without a world.
   void AdvanceFrame();
 };
 
