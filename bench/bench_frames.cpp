@@ -7,7 +7,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QFile>
-#include <QOpenGLWidget>
 #include <QScreen>
 #include <QTimer>
 
@@ -23,6 +22,7 @@
 #include "apps/tamsel/form1.h"
 #include "apps/vorlat/form1.h"
 #include "components/animtimer/animtimer.h"
+#include "components/openglpanel/opengl_panel.h"
 
 namespace {
 
@@ -85,11 +85,11 @@ int main(int argc, char** argv) {
   using Clock = std::chrono::steady_clock;
   const auto opened = Clock::now();
   std::unique_ptr<QWidget> window = mode.create();
-  auto* panel = window->findChild<QOpenGLWidget*>("OpenGLPanel1");
+  auto* panel = window->findChild<TOpenGLPanel*>("OpenGLPanel1");
   auto* timer = window->findChild<TAnimTimer*>("AnimTimer1");
 
   double first_frame_ms = -1.0;
-  QObject::connect(panel, &QOpenGLWidget::frameSwapped, &app, [&] {
+  QObject::connect(panel, &TOpenGLPanel::OnPaint, &app, [&] {
     if (first_frame_ms < 0)
       first_frame_ms = std::chrono::duration<double, std::milli>(Clock::now() - opened).count();
   });

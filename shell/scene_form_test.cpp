@@ -78,14 +78,14 @@ TEST_F(SceneFormTest, AFixedWindowDrawingThroughTheCameraThatKeysTurn) {
   EXPECT_EQ(form->minimumSize(), form->maximumSize());
   EXPECT_EQ(form->font().pixelSize(), 11);
   EXPECT_FALSE(form->windowIcon().isNull());
-  const QImage drawing = form->parts.panel->grabFramebuffer();
+  const QImage drawing = form->parts.panel->Capture();
   EXPECT_EQ(testkit::CountPixels(drawing, Qt::red, 8, QRect(0, 300, 200, 100)), 200 * 100);
   EXPECT_EQ(testkit::CountPixels(drawing, Qt::red), 200 * 100);  // nowhere else
   // The camera shows simulation z up, y to the right and x towards us, 10 away.
   for (const auto& [index, value] : {std::pair{9, 1.0f}, {4, 1.0f}, {2, 1.0f}, {14, -10.0f}})
     EXPECT_NEAR(modelview[index], value, 1e-6f) << index;
   form->ViewCamera().ViewYaw = 90.0f;  // a quarter turn about the screen's vertical
-  form->parts.panel->grabFramebuffer();
+  form->parts.panel->Capture();
   EXPECT_NEAR(modelview[6], -1.0f, 1e-6f);  // takes y away from us
   form->parts.bars[1]->setValue(30);
   EXPECT_EQ(angles, (std::array<int, 3>{0, 30, 0}));

@@ -8,9 +8,10 @@
 #include <cstdint>
 #include <vector>
 
-class QWidget;
+class QWindow;
 
-using HWND = QWidget*;
+// The native window a panel draws on.
+using HWND = QWindow*;
 enum class HDC : std::uintptr_t {};
 enum class HGLRC : std::uintptr_t {};
 enum class HPALETTE : std::uintptr_t {};

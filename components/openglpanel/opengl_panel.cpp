@@ -1,12 +1,12 @@
 #include "components/openglpanel/opengl_panel.h"
 
 #include "components/openglpanel/fpu_mask.h"
+#include "components/openglpanel/panel_surface.h"
 #include "components/openglpanel/qt_gl_platform.h"
 #include "framework/messages.h"
 
 #include <QCoreApplication>
 #include <QMetaMethod>
-#include <QOpenGLContext>
 
 namespace {
 
@@ -24,32 +24,27 @@ TOpenGLPanel::TOpenGLPanel(QWidget* parent)
     : TOpenGLPanel(std::make_unique<QtGLPlatform>(), parent) {}
 
 TOpenGLPanel::TOpenGLPanel(std::unique_ptr<GLPlatform> platform, QWidget* parent)
-    : QOpenGLWidget(parent), FPlatform(std::move(platform)) {
+    : QWidget(parent),
+      FPlatform(std::move(platform)),
+      FSurface(new PanelSurface(this)),
+      FContainer(QWidget::createWindowContainer(FSurface, this)) {
   MaskFloatingPointExceptions();
   FPFDFlags = f_PFD_DRAW_TO_WINDOW | f_PFD_SUPPORT_OPENGL | f_PFD_DOUBLEBUFFER;
   FFont3D_Type = DefaultPanelFont();
   FFont2D_Type = DefaultPanelFont();
-
-  // Fixed-function OpenGL 1.1 and GLU need a compatibility context.
-  QSurfaceFormat format = QSurfaceFormat::defaultFormat();
-  format.setVersion(2, 1);
-  format.setProfile(QSurfaceFormat::CompatibilityProfile);
-  setFormat(format);
-  // Between paints the window shows what the last paint left.
-  setUpdateBehavior(QOpenGLWidget::PartialUpdate);
-  // Qt's composition of the window leaves its own context current; between events
-  // no context is.
-  connect(this, &QOpenGLWidget::frameSwapped, this, [] {
-    if (QOpenGLContext* current = QOpenGLContext::currentContext())
-      current->doneCurrent();
-  });
+  FContainer->setFocusPolicy(Qt::NoFocus);
+  // The in-window panels placed over the drawing get native windows of their own;
+  // their siblings elsewhere in the window must stay plain widgets.
+  QCoreApplication::setAttribute(Qt::AA_DontCreateNativeWidgetSiblings);
 }
 
 TOpenGLPanel::~TOpenGLPanel() {
-  // The base class deletes the context after this object is gone: release it now.
-  if (context() != nullptr)
-    disconnect(context(), nullptr, this, nullptr);
   WMDestroy();
+  delete FContainer;  // and the surface with it, while this panel still answers it
+}
+
+QWindow* TOpenGLPanel::DrawingSurface() const {
+  return FSurface;
 }
 
 template <typename Signal>
@@ -120,9 +115,9 @@ void TOpenGLPanel::Paint() {
   }
   if (!MakeCurrentOrReport())
     return;
-  FPainting = true;
   emit OnPaint(this);
-  FPainting = false;
+  if (FCapture != nullptr)
+    ReadDrawing(*FCapture);
   if (FGLSwapBuffers == Auto && FDoubleBuffered)
     FPlatform->SwapBuffers(FDeviceContext);
   FPlatform->SelectPalette(FDeviceContext, previous, true);
@@ -148,17 +143,12 @@ void TOpenGLPanel::MakeOpenGLPanelNotCurrent() {
 }
 
 void TOpenGLPanel::SwapBuffers() {
-  if (!FDoubleBuffered || FRenderingContext == HGLRC{})
-    return;
-  FPlatform->SwapBuffers(FDeviceContext);
-  // A swap outside a paint is shown when the window next composes.
-  if (!FPainting)
-    update();
+  if (FDoubleBuffered && FRenderingContext != HGLRC{})
+    FPlatform->SwapBuffers(FDeviceContext);
 }
 
 void TOpenGLPanel::repaint() {
-  QOpenGLWidget::repaint();
-  QCoreApplication::sendPostedEvents(window(), QEvent::UpdateRequest);
+  SurfaceExposed();
 }
 
 bool TOpenGLPanel::PanelShareLists(TOpenGLPanel* other) {
@@ -166,23 +156,51 @@ bool TOpenGLPanel::PanelShareLists(TOpenGLPanel* other) {
          FPlatform->wglShareLists(FRenderingContext, other->FRenderingContext) != 0;
 }
 
-// Qt calls these three with the widget's context current; the panel's own steps decide
-// when its context is current, so each starts by releasing it.
-
-void TOpenGLPanel::initializeGL() {
-  doneCurrent();
-  // Qt deletes the context when the widget moves to another top-level window.
-  connect(context(), &QOpenGLContext::aboutToBeDestroyed, this, &TOpenGLPanel::WMDestroy);
-  CreateParams();
-  WMCreate();
-}
-
-void TOpenGLPanel::resizeGL(int, int) {
-  doneCurrent();
-  Resize();
-}
-
-void TOpenGLPanel::paintGL() {
-  doneCurrent();
+void TOpenGLPanel::SurfaceExposed() {
+  if (!FSurface->isExposed())
+    return;
+  if (!FWindowCreated) {
+    FWindowCreated = true;
+    CreateParams();
+    WMCreate();
+    Resize();
+  }
   Paint();
+}
+
+void TOpenGLPanel::SurfaceResized() {
+  if (FWindowCreated)
+    Resize();
+}
+
+void TOpenGLPanel::SurfaceDestroyed() {
+  WMDestroy();
+  FWindowCreated = false;
+}
+
+void TOpenGLPanel::resizeEvent(QResizeEvent*) {
+  FContainer->setGeometry(rect());
+}
+
+// A child widget placed over the drawing needs a native window stacked above the
+// surface's, or the surface would hide it.
+bool TOpenGLPanel::event(QEvent* event) {
+  if (event->type() == QEvent::ChildPolished) {
+    auto* child = qobject_cast<QWidget*>(static_cast<QChildEvent*>(event)->child());
+    if (child != nullptr && child != FContainer && !child->isWindow()) {
+      child->setAttribute(Qt::WA_DontCreateNativeAncestors);
+      child->setAttribute(Qt::WA_NativeWindow);
+      child->installEventFilter(this);
+      if (child->isVisible())
+        child->windowHandle()->raise();
+    }
+  }
+  return QWidget::event(event);
+}
+
+bool TOpenGLPanel::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::Show)
+    if (QWindow* handle = static_cast<QWidget*>(watched)->windowHandle())
+      handle->raise();
+  return QWidget::eventFilter(watched, event);
 }

@@ -1,20 +1,22 @@
 #pragma once
-// TOpenGLPanel: a widget that owns one OpenGL rendering context, chooses its pixel
-// format from published properties and calls the application's events with the context
-// current. Child widgets (in-window panels) show on top of the drawing.
+// TOpenGLPanel: a widget that draws on a native surface of its own with one OpenGL
+// rendering context, chooses its pixel format from published properties and calls the
+// application's events with the context current. Child widgets (in-window panels) show
+// on top of the drawing. The panel never takes the keyboard focus.
 
 #include "components/openglpanel/gl_platform.h"
 
 #include <QFont>
-#include <QOpenGLWidget>
+#include <QWidget>
 
 #include <memory>
 
 struct OpenGLFont2D;
 struct OpenGLFont3D;
+class PanelSurface;
 class QPrinter;
 
-class TOpenGLPanel : public QOpenGLWidget {
+class TOpenGLPanel : public QWidget {
   Q_OBJECT
 
  public:
@@ -110,8 +112,10 @@ class TOpenGLPanel : public QOpenGLWidget {
   void Get3DTextSize(const OpenGLFont3D* font, const char* text, double* size);
   void Get3DTextSize(const char* text, double* size);
 
-  // Print or save what the panel shows right after a fresh paint, child widgets over
-  // the drawing included. Printing puts it on one page of `printer` by PrintScale;
+  // What the panel shows right after a fresh paint, child widgets over the drawing
+  // included; a null image when the panel has no area.
+  QImage Capture();
+  // Print or save that picture. Printing puts it on one page of `printer` by PrintScale;
   // saving writes a BMP file and throws PanelFileError when the file cannot be written.
   void PrintOpenGLPanel(QPrinter& printer);
   void SaveOpenGLPanelToFile(const QString& fileName);
@@ -129,6 +133,8 @@ class TOpenGLPanel : public QOpenGLWidget {
   // Whether the current OpenGL context offers the extension; false without a context.
   static bool QueryOpenGLExtention(const char* name);
 
+  // The native window the panel draws on.
+  QWindow* DrawingSurface() const;
   HDC DeviceContext() const { return FDeviceContext; }
   HGLRC RenderingContext() const { return FRenderingContext; }
   HPALETTE Palette() const { return FPalette; }
@@ -137,11 +143,8 @@ class TOpenGLPanel : public QOpenGLWidget {
   // The descriptor the next CreateGLContext requests.
   PIXELFORMATDESCRIPTOR RequestedPixelFormat() const;
 
-  using QOpenGLWidget::repaint;
-
  public slots:
-  // Paints and shows the picture before it returns. QWidget::repaint() alone turns into
-  // a later update when the window composed less than a frame ago.
+  // Paints and shows the picture before it returns, when the surface is on screen.
   void repaint();
 
  signals:
@@ -166,21 +169,32 @@ class TOpenGLPanel : public QOpenGLWidget {
   void WMPaletteChanged(TMessage& message);
   bool ConstructPalette(const PIXELFORMATDESCRIPTOR& pfd);
 
-  void initializeGL() override;
-  void resizeGL(int width, int height) override;
-  void paintGL() override;
+  void resizeEvent(QResizeEvent* event) override;
+  bool event(QEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  friend class PanelSurface;
+  // From the surface: shown or uncovered (creates the context the first time),
+  // resized, and about to lose its native window (the context goes with it).
+  void SurfaceExposed();
+  void SurfaceResized();
+  void SurfaceDestroyed();
+
   template <typename Signal>
   bool IsBound(Signal signal) const;
   bool MakeCurrentOrReport();
   void MakeNotCurrent();
   void ShowWithError(const char* prefix);
-  QImage Capture();
+  void ReadDrawing(QImage& drawing);
   bool ReleaseDeviceContext();
   void DeletePalette();
 
   std::unique_ptr<GLPlatform> FPlatform;
+  PanelSurface* FSurface;
+  QWidget* FContainer;
+  bool FWindowCreated = false;
+  QImage* FCapture = nullptr;  // the paint's picture is read into it
   HDC FDeviceContext{};
   HGLRC FRenderingContext{};
   HPALETTE FPalette{};
@@ -207,7 +221,6 @@ class TOpenGLPanel : public QOpenGLWidget {
   int FFont2D_FirstGylph = 32;
   int FFont2D_NumGylph = 96;
   OpenGLFont2D* FFont2D = nullptr;
-  bool FPainting = false;
 };
 
 Q_DECLARE_OPERATORS_FOR_FLAGS(TOpenGLPanel::TPFDFlagSet)

@@ -60,7 +60,7 @@ PIXELFORMATDESCRIPTOR TOpenGLPanel::RequestedPixelFormat() const {
 }
 
 bool TOpenGLPanel::ReleaseDeviceContext() {
-  const bool released = FPlatform->ReleaseDC(this, FDeviceContext) != 0;
+  const bool released = FPlatform->ReleaseDC(DrawingSurface(), FDeviceContext) != 0;
   FDeviceContext = HDC{};
   return released;
 }
@@ -73,7 +73,7 @@ void TOpenGLPanel::DeletePalette() {
 
 bool TOpenGLPanel::CreateGLContext() {
   PIXELFORMATDESCRIPTOR pfd = RequestedPixelFormat();
-  FDeviceContext = FPlatform->GetDC(this);
+  FDeviceContext = FPlatform->GetDC(DrawingSurface());
 
   const int format = FPlatform->ChoosePixelFormat(FDeviceContext, pfd);
   if (format == 0) {
@@ -157,12 +157,12 @@ void TOpenGLPanel::WMQueryNewPalette(TMessage& message) {
   MakeNotCurrent();
   FPlatform->SelectPalette(FDeviceContext, previous, true);
   if (mapped != 0)
-    FPlatform->InvalidateRect(this, true);
+    FPlatform->InvalidateRect(DrawingSurface(), true);
   message.Result = mapped;
 }
 
 void TOpenGLPanel::WMPaletteChanged(TMessage& message) {
-  if (message.Window == this)
+  if (message.Window == DrawingSurface())
     return;
   TMessage own;
   WMQueryNewPalette(own);

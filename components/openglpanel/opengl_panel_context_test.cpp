@@ -103,7 +103,7 @@ class FakePanel : public TOpenGLPanel {
         {"Swap", [&] { SwapBuffers(); }},
         {"Query", [&] { WMQueryNewPalette(message); }},
         {"Change", [&] { WMPaletteChanged(message); }},
-        {"OwnChange", [&] { WMPaletteChanged(message = TMessage(this, 77)); }},
+        {"OwnChange", [&] { WMPaletteChanged(message = TMessage(DrawingSurface(), 77)); }},
         {"Check", [&] { message.Result = OpenGLAvailable(fake); }}};
     steps.at(step)();
   }

@@ -8,11 +8,32 @@
 #include <QPainter>
 #include <QPrinter>
 
+#include <GL/gl.h>
+
 QImage TOpenGLPanel::Capture() {
-  raise();
+  if (width() <= 0 || height() <= 0)
+    return {};
+  const qreal ratio = devicePixelRatioF();
+  QImage drawing(size() * ratio, QImage::Format_RGBA8888);
+  drawing.fill(Qt::black);  // what shows where nothing is drawn
+  FCapture = &drawing;
   repaint();
+  FCapture = nullptr;
+  QImage image = drawing.mirrored().convertToFormat(QImage::Format_RGB32);
+  image.setDevicePixelRatio(ratio);
   // As the window shows it: child widgets over the drawing are part of the picture.
-  return grab().toImage().convertToFormat(QImage::Format_RGB32);
+  QPainter painter(&image);
+  for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+    if (child != FContainer && child->isVisible())
+      child->render(&painter, child->pos());
+  return image;
+}
+
+// With the context current, right after the paint drew and before it is swapped away.
+void TOpenGLPanel::ReadDrawing(QImage& drawing) {
+  glPixelStorei(GL_PACK_ALIGNMENT, 4);
+  glReadBuffer(GL_BACK);
+  glReadPixels(0, 0, drawing.width(), drawing.height(), GL_RGBA, GL_UNSIGNED_BYTE, drawing.bits());
 }
 
 void TOpenGLPanel::PrintOpenGLPanel(QPrinter& printer) {

@@ -86,7 +86,8 @@ TEST_F(PanelWindowTest, EventsRunInOrderWithTheContextCurrentAndAgainInANewWindo
                               {&P::OnPaint, "OnPaint"}})
     QObject::connect(panel, signal, [&, name](QObject* sender) {
       EXPECT_EQ(sender, panel);
-      const bool current = QOpenGLContext::currentContext() == panel->context();
+      const HGLRC context{reinterpret_cast<std::uintptr_t>(QOpenGLContext::currentContext())};
+      const bool current = context != HGLRC{} && context == panel->RenderingContext();
       events.push_back(name + std::string(current ? " current" : ""));
     });
   QObject::connect(panel, &P::OnPaint, [] { Clear(kBlue); });
@@ -94,7 +95,7 @@ TEST_F(PanelWindowTest, EventsRunInOrderWithTheContextCurrentAndAgainInANewWindo
   EXPECT_EQ(Texts(events.begin(), events.begin() + 4),
             (Texts{"OnPreInit", "OnInit current", "OnResize current", "OnPaint current"}));
   EXPECT_EQ(QOpenGLContext::currentContext(), nullptr);
-  // Qt makes a new context in another window: the panel starts over in it.
+  // Moved to another window, the panel keeps its surface and context.
   events.clear();
   QWidget other;
   panel->setParent(&other);
@@ -102,6 +103,16 @@ TEST_F(PanelWindowTest, EventsRunInOrderWithTheContextCurrentAndAgainInANewWindo
   panel->show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&other));
   panel->repaint();
+  EXPECT_EQ(events.back(), "OnPaint current");
+  ExpectShown(*panel, 100, kBlue);
+  // A new native surface: the panel starts over in it.
+  events.clear();
+  panel->DrawingSurface()->destroy();
+  panel->hide();
+  panel->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(panel->DrawingSurface()));
+  panel->repaint();
+  ASSERT_GE(events.size(), 2u);
   EXPECT_EQ(Texts(events.begin(), events.begin() + 2), (Texts{"OnPreInit", "OnInit current"}));
   ExpectShown(*panel, 100, kBlue);
   EXPECT_TRUE(P::OpenGLAvailable() && messages.empty());  // the check, too, says nothing
@@ -191,7 +202,7 @@ TEST_F(PanelWindowTest, DescribedFormatSharedListsAndDisplayDepth) {
   EXPECT_TRUE(testkit::Near(ScreenPixel(*second, {30, 30}), kGreen));
 
   QtGLPlatform platform;
-  const HDC dc = platform.GetDC(panel);
+  const HDC dc = platform.GetDC(panel->DrawingSurface());
   PIXELFORMATDESCRIPTOR pfd = panel->RequestedPixelFormat();
   const int format = platform.ChoosePixelFormat(dc, pfd);
   ASSERT_NE(format, 0);
@@ -199,7 +210,7 @@ TEST_F(PanelWindowTest, DescribedFormatSharedListsAndDisplayDepth) {
   EXPECT_EQ(pfd.iPixelType, PFD_TYPE_RGBA);
   EXPECT_EQ(pfd.cColorBits, pfd.cRedBits + pfd.cGreenBits + pfd.cBlueBits);
   EXPECT_GE(pfd.cDepthBits, 16);
-  EXPECT_EQ(platform.ReleaseDC(panel, dc), 1);
+  EXPECT_EQ(platform.ReleaseDC(panel->DrawingSurface(), dc), 1);
 
   const int depth = TOpenGLPanel::GetDisplayBPP();
   EXPECT_EQ(depth, window.screen()->depth());

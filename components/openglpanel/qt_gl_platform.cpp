@@ -1,8 +1,7 @@
 #include "components/openglpanel/qt_gl_platform.h"
 
 #include <QOpenGLContext>
-#include <QOpenGLExtraFunctions>
-#include <QOpenGLWidget>
+#include <QWindow>
 
 #include <GL/gl.h>
 
@@ -10,18 +9,25 @@ namespace {
 
 constexpr HPALETTE kStockPalette{1};
 
-// The platform whose context this thread made current, so that releasing it from any
-// panel keeps that context's viewport.
-thread_local QtGLPlatform* current_platform = nullptr;
+// Every live context of every panel, so that a new one joins their share group.
+std::set<QOpenGLContext*>& LiveContexts() {
+  static std::set<QOpenGLContext*> contexts;
+  return contexts;
+}
 
-// Makes the widget's context current for a platform-internal step and puts back
-// whatever was current before.
+// The platform whose single-buffered context this thread made current: letting it go
+// shows what was drawn.
+thread_local QtGLPlatform* current_single = nullptr;
+
+// Makes the platform's context current for an internal step and puts back whatever
+// was current before.
 class InternalCurrent {
  public:
-  explicit InternalCurrent(QOpenGLWidget* widget)
+  InternalCurrent(QOpenGLContext& context, QWindow* surface)
       : previous_(QOpenGLContext::currentContext()),
         previous_surface_(previous_ ? previous_->surface() : nullptr) {
-    widget->makeCurrent();
+    if (previous_ != &context)
+      context.makeCurrent(surface);
   }
   ~InternalCurrent() {
     if (previous_ != nullptr)
@@ -37,17 +43,19 @@ class InternalCurrent {
   QSurface* previous_surface_;
 };
 
-std::uint8_t Bits(GLenum which) {
-  GLint bits = 0;
-  glGetIntegerv(which, &bits);
-  return static_cast<std::uint8_t>(bits);
+HGLRC Handle(const QOpenGLContext* context) {
+  return HGLRC{reinterpret_cast<std::uintptr_t>(context)};
 }
 
 }  // namespace
 
+QtGLPlatform::QtGLPlatform() = default;
+
 QtGLPlatform::~QtGLPlatform() {
-  if (current_platform == this)
-    current_platform = nullptr;
+  if (current_single == this)
+    current_single = nullptr;
+  if (context_)
+    LiveContexts().erase(context_.get());
 }
 
 bool QtGLPlatform::Fail(int error) {
@@ -56,26 +64,25 @@ bool QtGLPlatform::Fail(int error) {
 }
 
 bool QtGLPlatform::IsOwnDC(HDC dc) {
-  if (dc_issued_ && dc == HDC{reinterpret_cast<std::uintptr_t>(widget_)})
+  if (dc_issued_ && dc == HDC{reinterpret_cast<std::uintptr_t>(surface_)})
     return true;
   return Fail(ERROR_INVALID_HANDLE);
 }
 
-QSize QtGLPlatform::DeviceSize() const {
-  const QSize size = widget_->size() * widget_->devicePixelRatioF();
-  return size.expandedTo(QSize(1, 1));
+bool QtGLPlatform::IsOwnContext(HGLRC rc) const {
+  return context_ && rc == Handle(context_.get());
 }
 
 HDC QtGLPlatform::GetDC(HWND window) {
-  widget_ = qobject_cast<QOpenGLWidget*>(window);
-  dc_issued_ = widget_ != nullptr;
+  surface_ = window;
+  dc_issued_ = surface_ != nullptr;
   if (!dc_issued_)
     Fail(ERROR_INVALID_HANDLE);
-  return HDC{reinterpret_cast<std::uintptr_t>(widget_)};
+  return HDC{reinterpret_cast<std::uintptr_t>(surface_)};
 }
 
 int QtGLPlatform::ReleaseDC(HWND window, HDC dc) {
-  if (window != widget_ || !IsOwnDC(dc))
+  if (window != surface_ || !IsOwnDC(dc))
     return 0;
   dc_issued_ = false;
   format_ = kNone;
@@ -105,71 +112,61 @@ int QtGLPlatform::DescribePixelFormat(HDC dc, int format, unsigned size,
     return 0;
   if (format < kDoubleBuffered || format > kFormatCount || size != sizeof(*pfd) || !pfd)
     return Fail(ERROR_INVALID_PARAMETER);
-  if (widget_->context() == nullptr)
+  if (surface_->handle() == nullptr)
     return Fail(ERROR_INVALID_OPERATION);
 
-  // Both formats draw into framebuffers of the kind the widget shows: measure one.
-  InternalCurrent current(widget_);
-  QOpenGLFramebufferObject probe(1, 1, QOpenGLFramebufferObject::CombinedDepthStencil);
-  probe.bind();
+  // Once the surface exists, its format is what the window system gave it.
+  const QSurfaceFormat actual = surface_->format();
   *pfd = PIXELFORMATDESCRIPTOR{};
   pfd->dwFlags = PFD_DRAW_TO_WINDOW | PFD_SUPPORT_OPENGL;
   if (format == kDoubleBuffered)
     pfd->dwFlags |= PFD_DOUBLEBUFFER;
   pfd->iPixelType = PFD_TYPE_RGBA;
-  pfd->cRedBits = Bits(GL_RED_BITS);
-  pfd->cGreenBits = Bits(GL_GREEN_BITS);
-  pfd->cBlueBits = Bits(GL_BLUE_BITS);
-  pfd->cAlphaBits = Bits(GL_ALPHA_BITS);
+  const auto bits = [](int n) { return static_cast<std::uint8_t>(n > 0 ? n : 0); };
+  pfd->cRedBits = bits(actual.redBufferSize());
+  pfd->cGreenBits = bits(actual.greenBufferSize());
+  pfd->cBlueBits = bits(actual.blueBufferSize());
+  pfd->cAlphaBits = bits(actual.alphaBufferSize());
   // Bytes in memory order red, green, blue, alpha.
   pfd->cGreenShift = pfd->cRedBits;
   pfd->cBlueShift = pfd->cGreenShift + pfd->cGreenBits;
   pfd->cAlphaShift = pfd->cBlueShift + pfd->cBlueBits;
   pfd->cColorBits = pfd->cRedBits + pfd->cGreenBits + pfd->cBlueBits;
-  pfd->cDepthBits = Bits(GL_DEPTH_BITS);
-  pfd->cStencilBits = Bits(GL_STENCIL_BITS);
-  probe.release();
+  pfd->cDepthBits = bits(actual.depthBufferSize());
+  pfd->cStencilBits = bits(actual.stencilBufferSize());
   return kFormatCount;
 }
 
 HGLRC QtGLPlatform::wglCreateContext(HDC dc) {
   if (!IsOwnDC(dc))
     return HGLRC{};
-  QOpenGLContext* context = widget_->context();
-  if (format_ == kNone || context == nullptr || !context->isValid()) {
+  auto context = std::make_unique<QOpenGLContext>();
+  context->setFormat(surface_->format());
+  if (!LiveContexts().empty())
+    context->setShareContext(*LiveContexts().begin());
+  if (format_ == kNone || surface_->handle() == nullptr || !context->create()) {
     Fail(ERROR_INVALID_PIXEL_FORMAT);
     return HGLRC{};
   }
-  context_ = context;
-  viewport_known_ = false;
-  return HGLRC{reinterpret_cast<std::uintptr_t>(context_)};
+  if (context_)
+    LiveContexts().erase(context_.get());
+  context_ = std::move(context);
+  viewport_set_ = false;
+  LiveContexts().insert(context_.get());
+  return Handle(context_.get());
 }
 
 bool QtGLPlatform::CanCreateContexts() {
-  // No widget's context exists yet; a context of our own fails exactly when Qt has no
-  // OpenGL to give any widget.
+  // A context fails exactly when Qt has no OpenGL to give any surface.
   QOpenGLContext probe;
   return probe.create() || Fail(ERROR_INVALID_OPERATION);
 }
 
-void QtGLPlatform::BindDrawTarget() {
-  if (format_ != kDoubleBuffered)
-    return;  // the widget's framebuffer is already bound
-  if (!back_ || back_->size() != DeviceSize())
-    back_ = std::make_unique<QOpenGLFramebufferObject>(
-        DeviceSize(), QOpenGLFramebufferObject::CombinedDepthStencil);
-  back_->bind();
-}
-
-void QtGLPlatform::SaveViewport() {
-  glGetIntegerv(GL_VIEWPORT, viewport_.data());
-  viewport_known_ = true;
-}
-
 void QtGLPlatform::ReleaseCurrent() {
-  if (current_platform != nullptr && QOpenGLContext::currentContext() == current_platform->context_)
-    current_platform->SaveViewport();
-  current_platform = nullptr;
+  if (current_single != nullptr && current_single->context_ &&
+      QOpenGLContext::currentContext() == current_single->context_.get())
+    current_single->context_->swapBuffers(current_single->surface_);
+  current_single = nullptr;
   if (QOpenGLContext* context = QOpenGLContext::currentContext())
     context->doneCurrent();
 }
@@ -181,40 +178,34 @@ int QtGLPlatform::wglMakeCurrent(HDC dc, HGLRC rc) {
   }
   if (!IsOwnDC(dc))
     return 0;
-  if (context_ == nullptr || rc != HGLRC{reinterpret_cast<std::uintptr_t>(context_)})
+  if (!IsOwnContext(rc))
     return Fail(ERROR_INVALID_HANDLE);
-  ReleaseCurrent();  // keeps the viewport of whichever panel was current
-  widget_->makeCurrent();
-  if (QOpenGLContext::currentContext() != context_)
+  ReleaseCurrent();  // shows what another single-buffered panel drew
+  if (!context_->makeCurrent(surface_))
     return Fail(ERROR_INVALID_OPERATION);
-  BindDrawTarget();
-  if (viewport_known_) {
-    glViewport(viewport_[0], viewport_[1], viewport_[2], viewport_[3]);
-  } else {
-    // A new context starts with the viewport covering the window.
-    const QSize size = DeviceSize();
+  if (!viewport_set_) {
+    // A new context starts with the viewport covering the surface as it is now.
+    viewport_set_ = true;
+    const QSize size = surface_->size() * surface_->devicePixelRatio();
     glViewport(0, 0, size.width(), size.height());
   }
-  current_platform = this;
+  if (format_ == kSingleBuffered)
+    current_single = this;
   return 1;
 }
 
 int QtGLPlatform::wglDeleteContext(HGLRC rc) {
-  if (context_ == nullptr || rc != HGLRC{reinterpret_cast<std::uintptr_t>(context_)})
+  if (!IsOwnContext(rc))
     return Fail(ERROR_INVALID_HANDLE);
-  if (back_) {
-    InternalCurrent current(widget_);
-    back_.reset();
-  }
-  if (current_platform == this)
-    current_platform = nullptr;
-  context_ = nullptr;
+  if (current_single == this)
+    current_single = nullptr;
+  LiveContexts().erase(context_.get());
+  context_.reset();
   return 1;
 }
 
 int QtGLPlatform::wglShareLists(HGLRC first, HGLRC second) {
-  // Qt fixes sharing when a context is made: the widgets of one top-level window (or
-  // all, with Qt::AA_ShareOpenGLContexts) share; others cannot be joined later.
+  // Qt fixes sharing when a context is made; every panel's context joins one group.
   if (first == HGLRC{} || second == HGLRC{})
     return Fail(ERROR_INVALID_HANDLE);
   auto* a = reinterpret_cast<QOpenGLContext*>(static_cast<std::uintptr_t>(first));
@@ -227,24 +218,10 @@ int QtGLPlatform::wglShareLists(HGLRC first, HGLRC second) {
 int QtGLPlatform::SwapBuffers(HDC dc) {
   if (!IsOwnDC(dc))
     return 0;
-  if (format_ != kDoubleBuffered || !back_ || widget_->defaultFramebufferObject() == 0)
+  if (format_ != kDoubleBuffered || !context_)
     return 1;
-  const bool was_current = QOpenGLContext::currentContext() == context_;
-  std::unique_ptr<InternalCurrent> internal;
-  if (!was_current)
-    internal = std::make_unique<InternalCurrent>(widget_);
-
-  QOpenGLExtraFunctions* gl = context_->extraFunctions();
-  const GLboolean scissor = gl->glIsEnabled(GL_SCISSOR_TEST);
-  gl->glDisable(GL_SCISSOR_TEST);  // a blit is clipped by the scissor box
-  gl->glBindFramebuffer(GL_READ_FRAMEBUFFER, back_->handle());
-  gl->glBindFramebuffer(GL_DRAW_FRAMEBUFFER, widget_->defaultFramebufferObject());
-  const QSize size = back_->size();
-  gl->glBlitFramebuffer(0, 0, size.width(), size.height(), 0, 0, size.width(), size.height(),
-                        GL_COLOR_BUFFER_BIT, GL_NEAREST);
-  back_->bind();
-  if (scissor)
-    gl->glEnable(GL_SCISSOR_TEST);
+  InternalCurrent current(*context_, surface_);
+  context_->swapBuffers(surface_);
   return 1;
 }
 
@@ -286,5 +263,5 @@ int QtGLPlatform::DeleteObject(HPALETTE palette) {
 
 void QtGLPlatform::InvalidateRect(HWND window, bool) {
   if (window != nullptr)
-    window->update();
+    window->requestUpdate();
 }

@@ -1,23 +1,20 @@
 #pragma once
-// GLPlatform on Qt, for one QOpenGLWidget. The rendering context is the widget's own
-// compatibility-profile context; the widget's framebuffer is what the window shows.
-// A double-buffered format draws into a back framebuffer of its own that SwapBuffers
-// copies onto the shown one, so a paint that does not swap leaves the old picture.
+// GLPlatform on Qt, for one panel's native surface. Each rendering context is a
+// compatibility-profile QOpenGLContext of the platform's own; all of them share one
+// group of display lists and textures. The surface is double-buffered: a
+// single-buffered format shows what was drawn whenever its context is let go.
 // Colour-index formats are not offered, so no format ever needs a palette here.
 
 #include "components/openglpanel/gl_platform.h"
 
-#include <QOpenGLFramebufferObject>
-
-#include <array>
 #include <memory>
 #include <set>
 
 class QOpenGLContext;
-class QOpenGLWidget;
 
 class QtGLPlatform : public GLPlatform {
  public:
+  QtGLPlatform();
   ~QtGLPlatform() override;
 
   HDC GetDC(HWND window) override;
@@ -47,20 +44,14 @@ class QtGLPlatform : public GLPlatform {
 
   bool Fail(int error);
   bool IsOwnDC(HDC dc);
-  QSize DeviceSize() const;
-  void BindDrawTarget();
-  void SaveViewport();
+  bool IsOwnContext(HGLRC rc) const;
   static void ReleaseCurrent();
 
-  QOpenGLWidget* widget_ = nullptr;
+  QWindow* surface_ = nullptr;
   bool dc_issued_ = false;
   Format format_ = kNone;
-  QOpenGLContext* context_ = nullptr;
-  std::unique_ptr<QOpenGLFramebufferObject> back_;
-  // Qt resets the viewport before every paint; the application's own is kept here
-  // while the context is not current.
-  std::array<int, 4> viewport_{};
-  bool viewport_known_ = false;
+  std::unique_ptr<QOpenGLContext> context_;
+  bool viewport_set_ = false;
 
   HPALETTE selected_palette_{};
   std::set<HPALETTE> palettes_;
