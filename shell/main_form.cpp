@@ -46,8 +46,8 @@ void MainForm::keyReleaseEvent(QKeyEvent* event) {
 }
 
 void MainForm::FocusWindowChanged(QWindow* focus) {
-  if (!focus || focus == windowHandle())
-    return;
+  if (!focus || focus == windowHandle() || !focus->isTopLevel())
+    return;  // a window inside ours, such as the panel's drawing surface, is part of it
   if (focus->modality() != Qt::NonModal)
     return;
   const Qt::WindowType type = focus->type();

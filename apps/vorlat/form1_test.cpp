@@ -1,10 +1,16 @@
 // What the Vorlat window adds to the shell and the top: menus, readouts, panels, layout.
 #include "apps/vorlat/form1.h"
 
+#include <QGuiApplication>
+#include <QProcess>
 #include <QScrollBar>
+#include <QStandardPaths>
+#include <QWindow>
 
+#include "components/openglpanel/opengl_panel.h"
 #include "gyroscope/simulation.h"
 #include "shell/form_testing.h"
+#include "testing/pixels.h"
 
 namespace {
 
@@ -79,6 +85,49 @@ TEST_F(VorlatWindowTest, ReadoutsFollowTheConditionsAndGravityAndABadNumberStore
   EXPECT_EQ(Texts({"Labelgravedad", "Labelfp"}), QStringList({"0,0", "0,00"}));
   Item("Condicion")->trigger();  // shows what the readouts show
   EXPECT_EQ(Texts(boxes), QStringList({"1,2", "0,0", "10,0", "9,8"}));
+}
+
+// The drawing is part of the window: a real click on it leaves the keys with the
+// window, and no window inside it counts as another window of the program.
+TEST_F(VorlatWindowTest, TheDrawingNeverTakesTheKeysNorEndsTheProgram) {
+  if (QStandardPaths::findExecutable("xdotool").isEmpty())
+    GTEST_SKIP() << "xdotool makes the real click";
+  QSignalSpy deactivated(form.get(), &shell::MainForm::Deactivated);
+  const auto xdotool = [](QStringList arguments) {
+    return QProcess::execute(QStringLiteral("xdotool"), arguments) == 0;
+  };
+  const QPoint at = Control<QWidget>("OpenGLPanel1")->mapToGlobal(QPoint(100, 100));
+  ASSERT_TRUE(xdotool({"mousemove", "--sync", QString::number(at.x()), QString::number(at.y()),
+                       "click", "1", "keydown", "Left"}));
+  EXPECT_TRUE(QTest::qWaitFor([&] { return form->ViewCamera().ViewYawRate != 0.0f; }));
+  ASSERT_TRUE(xdotool({"keyup", "Left"}));
+  EXPECT_EQ(QGuiApplication::focusWindow(), form->windowHandle());
+  QWindow inner(form->windowHandle());
+  inner.show();
+  inner.requestActivate();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return QGuiApplication::focusWindow() == &inner; }));
+  EXPECT_EQ(deactivated.count(), 0);
+}
+
+// A new drawing surface builds its GL objects again; the conditions and the run stay.
+TEST_F(VorlatWindowTest, ANewDrawingSurfaceKeepsTheConditionsAndTheRun) {
+  Item("Condicion")->trigger();
+  Type("Edit3", "7");
+  Click("BitBtn1");
+  Item("Comenzar")->trigger();
+  ASSERT_TRUE(WaitForTicks(2));
+  const gyroscope::Simulation& top = gyroscope::Program();
+  const auto* world = top.World();
+  auto* panel = Control<TOpenGLPanel>("OpenGLPanel1");
+  panel->DrawingSurface()->destroy();
+  panel->hide();
+  panel->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(panel->DrawingSurface()));
+  ASSERT_TRUE(WaitForTicks(2));
+  EXPECT_EQ(top.World(), world);
+  EXPECT_EQ(top.state.InitialBodyOmega.GetZ(), gyroscope::HertzToRadiansPerSecond(7.0));
+  EXPECT_TRUE(top.state.Running);
+  EXPECT_GT(testkit::CountPixels(panel->Capture(), Qt::red, 80), 100);  // the disc
 }
 
 TEST_F(VorlatWindowTest, OutlivesAStormOfUserInput) {
