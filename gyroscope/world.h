@@ -20,7 +20,6 @@ struct BodyConfiguration {
 };
 
 struct RigidBody {
-  math3d::Matrix3x3 InverseBodyInertia;
   BodyConfiguration Configurations[2];
 };
 
