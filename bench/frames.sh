@@ -9,11 +9,15 @@ bench=${2:-build}/bin/bench_frames
 if [[ -z ${DISPLAY:-} ]]; then
   exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
 fi
-[[ -n ${XDG_RUNTIME_DIR:-} ]] || export XDG_RUNTIME_DIR=$(mktemp -d)
+if [[ -z ${XDG_RUNTIME_DIR:-} ]]; then
+  XDG_RUNTIME_DIR=$(mktemp -d)
+  export XDG_RUNTIME_DIR
+fi
 
 declare -A rate
 for mode in plain "vorlat --unpaced" "tamsel --unpaced" vorlat tamsel; do
   echo "== $mode"
+  # shellcheck disable=SC2086  # a mode may carry its option
   output=$("$bench" $mode --seconds "$seconds")
   echo "$output"
   rate[$mode]=$(awk '$1 == "ticks_per_second" { print $2 }' <<<"$output")
