@@ -1,6 +1,7 @@
 #include "shell/frame_pacer.h"
 
 #include <chrono>
+#include <utility>
 
 namespace shell {
 

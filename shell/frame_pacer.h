@@ -17,8 +17,9 @@ class FramePacer {
   void SetPaced(bool paced) { paced_ = paced; }
 
   // When a frame is due, counts it as presented and returns the seconds since the
-  // previous one; before, nothing. A refresh rate outside 10-1000 Hz, which screens
-  // report when they do not know theirs, counts as 60 Hz.
+  // previous one; before, nothing. Frames keep to the display's rhythm, one per
+  // period, never in a burst. A refresh rate outside 10-1000 Hz, which screens report
+  // when they do not know theirs, counts as 60 Hz.
   std::optional<double> FrameDue(double refresh_rate);
 
   static double SteadySeconds();
