@@ -52,7 +52,7 @@ class PlainScene : public QOpenGLWidget {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
-    gluLookAt(3.0, 2.0, 1.5, 0.0, 0.0, 0.5, 0.0, 0.0, 1.0);
+    gluLookAt(5.0, 3.5, 2.0, 0.0, 0.0, 0.5, 0.0, 0.0, 1.0);
 
     glDisable(GL_LIGHTING);
     glColor3f(0.3f, 0.3f, 0.4f);  // the floor
@@ -86,10 +86,10 @@ class PlainScene : public QOpenGLWidget {
     glTranslated(0.0, 0.0, 0.7);
     glRotated(frame_ * 5.0, 0.0, 0.0, 1.0);
     glColor3f(0.8f, 0.2f, 0.2f);
-    gluCylinder(quadric_, 0.3, 0.3, 0.05, 20, 20);
-    gluDisk(quadric_, 0.0, 0.3, 20, 20);
-    glTranslated(0.0, 0.0, 0.05);
-    gluDisk(quadric_, 0.0, 0.3, 20, 20);
+    gluCylinder(quadric_, 0.45, 0.45, 0.08, 20, 20);
+    gluDisk(quadric_, 0.0, 0.45, 20, 20);
+    glTranslated(0.0, 0.0, 0.08);
+    gluDisk(quadric_, 0.0, 0.45, 20, 20);
     painted_();
   }
 
