@@ -7,22 +7,22 @@ namespace shell {
 void Camera::KeyDown(int key) {
   switch (key) {
     case VK_LEFT:
-      ViewYawRate = 1.0f;
+      ViewYawRate = TurnSpeed;
       break;
     case VK_UP:
-      ViewPitchRate = 1.0f;
+      ViewPitchRate = TurnSpeed;
       break;
     case VK_RIGHT:
-      ViewYawRate = -1.0f;
+      ViewYawRate = -TurnSpeed;
       break;
     case VK_DOWN:
-      ViewPitchRate = -1.0f;
+      ViewPitchRate = -TurnSpeed;
       break;
     case VK_I:
-      ViewDistanceRate = ZoomStep;
+      ViewDistanceRate = ZoomSpeed;
       break;
     case VK_O:
-      ViewDistanceRate = -ZoomStep;
+      ViewDistanceRate = -ZoomSpeed;
       break;
     default:
       break;
@@ -35,10 +35,10 @@ void Camera::KeyUp() {
   ViewDistanceRate = 0.0f;
 }
 
-void Camera::Tick() {
-  ViewYaw += ViewYawRate;
-  ViewPitch += ViewPitchRate;
-  ViewDistance += ViewDistanceRate;
+void Camera::Tick(double seconds) {
+  ViewYaw += float(ViewYawRate * seconds);
+  ViewPitch += float(ViewPitchRate * seconds);
+  ViewDistance += float(ViewDistanceRate * seconds);
 }
 
 void Camera::Apply() const {

@@ -78,9 +78,9 @@ bool ShowActive(QWidget& window) {
   return QTest::qWaitForWindowActive(&window, WaitLimitMs);
 }
 
-bool WaitForTicks(const QWidget& window, int count) {
-  QSignalSpy ticks(window.findChild<QObject*>("AnimTimer1"), SIGNAL(OnTimer(TAnimTimer*)));
-  return QTest::qWaitFor([&] { return ticks.count() >= count; }, WaitLimitMs);
+bool WaitForTicks(const SceneForm& form, int count) {
+  QSignalSpy frames(&form, &SceneForm::FramePresented);
+  return QTest::qWaitFor([&] { return frames.count() >= count; }, WaitLimitMs);
 }
 
 void ExpectLabelsFit(const QMainWindow& window) {
@@ -103,6 +103,7 @@ void ExpectExitBy(SceneForm& form, const std::function<void()>& leave,
   EXPECT_FALSE(scene_exists());
   const float yaw = form.ViewCamera().ViewYaw;
   QTest::keyPress(&form, Qt::Key_Left);
+  form.Pacer().SetPaced(false);  // each of these ticks would present a frame
   for (int i = 0; i < 3; ++i) form.AnimTimer1Timer();
   EXPECT_EQ(form.ViewCamera().ViewYaw, yaw);
   form.repaint();

@@ -26,7 +26,8 @@ namespace shell::testing {
 // Shown and active: without a window manager keys reach only the active window.
 bool ShowActive(QWidget& window);
 
-bool WaitForTicks(const QWidget& window, int count);
+// Waits for `count` ticks that presented a frame (drawing and readouts).
+bool WaitForTicks(const SceneForm& form, int count);
 
 // Every label shows its whole text inside the window, wrapped if it wraps.
 void ExpectLabelsFit(const QMainWindow& window);

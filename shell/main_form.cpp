@@ -7,8 +7,8 @@
 
 namespace shell {
 
-MainForm::MainForm(float view_distance, float zoom_step, QWidget* parent)
-    : QMainWindow(parent), camera_(view_distance, zoom_step) {
+MainForm::MainForm(float view_distance, float zoom_speed, QWidget* parent)
+    : QMainWindow(parent), camera_(view_distance, zoom_speed) {
   connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, &MainForm::FocusWindowChanged);
 }
 

@@ -15,7 +15,7 @@ class MainForm : public QMainWindow {
   Q_OBJECT
 
  public:
-  MainForm(float view_distance, float zoom_step, QWidget* parent = nullptr);
+  MainForm(float view_distance, float zoom_speed, QWidget* parent = nullptr);
 
   Camera& ViewCamera() { return camera_; }
 

@@ -2,9 +2,11 @@
 
 #include <GL/gl.h>
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 
 #include "components/openglpanel/opengl_panel.h"
@@ -13,8 +15,8 @@
 
 namespace shell {
 
-SceneForm::SceneForm(float view_distance, float zoom_step, Scene scene, QWidget* parent)
-    : MainForm(view_distance, zoom_step, parent),
+SceneForm::SceneForm(float view_distance, float zoom_speed, Scene scene, QWidget* parent)
+    : MainForm(view_distance, zoom_speed, parent),
       scene_(std::move(scene)),
       exit_(new ProgramExit(this, scene_.release)) {}
 
@@ -56,9 +58,16 @@ void SceneForm::OpenGLPanel1Paint() {
 void SceneForm::AnimTimer1Timer() {
   if (exit_->Done())
     return;  // the scene is released and the program is on its way out
-  ViewCamera().Tick();
+  const std::optional<double> elapsed = pacer_.FrameDue(screen()->refreshRate());
+  if (!elapsed)
+    return;  // the display would not show this frame
+  ViewCamera().Tick(*elapsed);
   widgets_.panel->repaint();
   AfterTick();
+  // The readouts that changed paint now: an update still pending at the next
+  // repaint of the panel would make Qt redraw the panel's whole area once more.
+  QCoreApplication::sendPostedEvents(this, QEvent::UpdateRequest);
+  emit FramePresented();
 }
 
 void SceneForm::ScrollBar1Change() {

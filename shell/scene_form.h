@@ -1,7 +1,8 @@
 #pragma once
-// A main window that shows one simulation: its OpenGL panel draws the scene,
-// its timer's ticks move the camera and repaint, three scroll bars set the Euler
-// angles, and its ways out release the scene once.
+// A main window that shows one simulation: its OpenGL panel draws the scene, its
+// timer's ticks present at most one frame per display refresh (camera, drawing,
+// readouts), three scroll bars set the Euler angles, and its ways out release the
+// scene once.
 
 #include <QSize>
 
@@ -9,6 +10,7 @@
 #include <functional>
 #include <vector>
 
+#include "shell/frame_pacer.h"
 #include "shell/main_form.h"
 
 class QLabel;
@@ -44,7 +46,14 @@ class SceneForm : public MainForm {
   Q_OBJECT
 
  public:
-  SceneForm(float view_distance, float zoom_step, Scene scene, QWidget* parent = nullptr);
+  SceneForm(float view_distance, float zoom_speed, Scene scene, QWidget* parent = nullptr);
+
+  // Which ticks present a frame; unpaced, every one does.
+  FramePacer& Pacer() { return pacer_; }
+
+ signals:
+  // After each frame a tick presented, its readouts written.
+  void FramePresented();
 
  public slots:
   void OpenGLPanel1Init();
@@ -61,7 +70,7 @@ class SceneForm : public MainForm {
   // the tick on every Ok button, and the window's place.
   void FinishWindow(SceneWidgets widgets, int client_width, int client_height, const QPixmap& icon,
                     const QPixmap& about_picture);
-  // Runs at the end of every tick that drew a frame, for readouts of it.
+  // Runs in every tick that presents a frame, after the drawing, for readouts of it.
   virtual void AfterTick() {}
   // Hands the keys back to the window when a panel holding the focus hides.
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -71,6 +80,7 @@ class SceneForm : public MainForm {
 
   Scene scene_;
   ProgramExit* exit_;
+  FramePacer pacer_;
   SceneWidgets widgets_ = {};
 };
 

@@ -6,8 +6,10 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QScrollBar>
+#include <QSignalSpy>
 
 #include <array>
+#include <map>
 
 #include "components/animtimer/animtimer.h"
 #include "components/openglpanel/opengl_panel.h"
@@ -46,9 +48,11 @@ Scene RedScene() {
   return scene;
 }
 
+constexpr float ZoomSpeed = 6.0f;
+
 class TestForm : public SceneForm {
  public:
-  TestForm() : SceneForm(-10.0f, 0.1f, RedScene()) {
+  TestForm() : SceneForm(-10.0f, ZoomSpeed, RedScene()) {
     setCentralWidget(new QWidget(this));
     setMenuBar(new QMenuBar(this));
     auto* panel = new TOpenGLPanel(centralWidget());
@@ -65,9 +69,26 @@ class TestForm : public SceneForm {
     for (QScrollBar*& bar : parts.bars) bar = new QScrollBar(centralWidget());
     for (QLabel*& text : parts.angle_texts) text = new QLabel(centralWidget());
     connect(parts.bars[1], &QScrollBar::valueChanged, this, &SceneForm::ScrollBar2Change);
+    for (int i = 0; i < 2; ++i) readouts[i] = new QLabel(centralWidget());
+    readouts[0]->setGeometry(410, 10, 80, 20);  // beside the drawing
+    readouts[1]->setGeometry(410, 40, 80, 20);
     FinishWindow(parts, 500, 400, QPixmap(32, 32), QPixmap(8, 8));
   }
+  void AfterTick() override { readouts[0]->setText(QString::number(++frames)); }
+
   SceneWidgets parts;
+  std::array<QLabel*, 2> readouts;  // the first shows the frame count, the second never changes
+  int frames = 0;
+};
+
+// The texts its labels showed in the paint events they received.
+struct PaintedTexts : QObject {
+  std::map<QObject*, QStringList> texts;
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Paint)
+      texts[watched] << static_cast<QLabel*>(watched)->text();
+    return false;
+  }
 };
 
 using SceneFormTest = testing::FormFixture<TestForm>;
@@ -90,25 +111,61 @@ TEST_F(SceneFormTest, AFixedWindowDrawingThroughTheCameraThatKeysTurn) {
   form->parts.bars[1]->setValue(30);
   EXPECT_EQ(angles, (std::array<int, 3>{0, 30, 0}));
   EXPECT_EQ(form->parts.angle_texts[1]->text(), "30");
-  // Keys set rates (the last of I and O wins); auto-repeat is no release, a real one stops all.
+  // Keys set rates per second (the last of I and O wins); auto-repeat is no release, a
+  // real one stops all.
+  double now = 0.0;
+  form->Pacer() = FramePacer([&] { return now; });
   const Camera& camera = form->ViewCamera();
   const auto rates = [&] {
     return std::array{camera.ViewYawRate, camera.ViewPitchRate, camera.ViewDistanceRate};
   };
+  constexpr float T = TurnSpeed, Z = ZoomSpeed;
   const std::pair<Qt::Key, std::array<float, 3>> presses[] = {
-      {Qt::Key_Left, {1, 0, 0}},   {Qt::Key_Down, {1, -1, 0}},  {Qt::Key_I, {1, -1, 0.1f}},
-      {Qt::Key_O, {1, -1, -0.1f}}, {Qt::Key_X, {1, -1, -0.1f}}, {Qt::Key_Right, {-1, -1, -0.1f}},
-      {Qt::Key_Up, {-1, 1, -0.1f}}};
+      {Qt::Key_Left, {T, 0, 0}}, {Qt::Key_Down, {T, -T, 0}}, {Qt::Key_I, {T, -T, Z}},
+      {Qt::Key_O, {T, -T, -Z}},  {Qt::Key_X, {T, -T, -Z}},   {Qt::Key_Right, {-T, -T, -Z}},
+      {Qt::Key_Up, {-T, T, -Z}}};
   for (const auto& [key, expected] : presses) {
     QTest::keyPress(form.get(), key);
     EXPECT_EQ(rates(), expected) << key;
   }
   QKeyEvent repeat(QEvent::KeyRelease, Qt::Key_Up, Qt::NoModifier, QString(), true);
   QApplication::sendEvent(form.get(), &repeat);
-  ASSERT_TRUE(WaitForTicks(2));  // which add the rates to where the camera was
-  EXPECT_TRUE(camera.ViewYaw <= 88.0f && camera.ViewPitch >= 2.0f && camera.ViewDistance < -10.1f);
+  now = 0.5;
+  form->AnimTimer1Timer();  // a frame half a second after the last one
+  EXPECT_FLOAT_EQ(camera.ViewYaw, 90.0f - T / 2);
+  EXPECT_FLOAT_EQ(camera.ViewPitch, T / 2);
+  EXPECT_FLOAT_EQ(camera.ViewDistance, -10.0f - Z / 2);
   QTest::keyRelease(form.get(), Qt::Key_X);
   EXPECT_EQ(rates(), (std::array<float, 3>{}));
+}
+
+// A tick presents a frame only when the display's next refresh is due: it moves the
+// camera for the time since the last frame, draws, and paints the labels whose text
+// changed before it returns, and no others.
+TEST_F(SceneFormTest, ATickPresentsAFrameOnlyWhenTheRefreshIsDue) {
+  double now = 0.0;
+  form->Pacer() = FramePacer([&] { return now; });
+  QTest::keyPress(form.get(), Qt::Key_Left);
+  PaintedTexts painted;
+  for (QLabel* label : form->readouts) label->installEventFilter(&painted);
+  QSignalSpy draws(form->parts.panel, &TOpenGLPanel::OnPaint);
+  const std::pair<double, bool> ticks[] = {{1.0, true}, {1.0001, false}, {2.0, true}};
+  for (const auto& [at, presents] : ticks) {
+    SCOPED_TRACE(at);
+    const float yaw = form->ViewCamera().ViewYaw;
+    const QString text = form->readouts[0]->text();
+    draws.clear();
+    painted.texts.clear();
+    now = at;
+    form->AnimTimer1Timer();
+    EXPECT_EQ(draws.count(), presents ? 1 : 0);
+    EXPECT_FLOAT_EQ(form->ViewCamera().ViewYaw - yaw, presents ? TurnSpeed : 0.0f);  // 1 s on
+    EXPECT_EQ(form->readouts[0]->text() != text, presents);
+    // Painted once, with its new text, before the tick returned.
+    EXPECT_EQ(painted.texts[form->readouts[0]],
+              presents ? QStringList{form->readouts[0]->text()} : QStringList());
+    EXPECT_EQ(painted.texts[form->readouts[1]], QStringList());
+  }
 }
 
 // Whichever way the program ends, the scene is released once. Our own modal

@@ -22,7 +22,7 @@ shell::Scene BlockScene() {
 }  // namespace
 
 TForm1::TForm1(QWidget* parent)
-    : SceneForm(-10.0f, 0.1f, BlockScene(), parent), ui_(std::make_unique<Ui::TForm1>()) {
+    : SceneForm(-10.0f, 6.0f, BlockScene(), parent), ui_(std::make_unique<Ui::TForm1>()) {
   // The block and the switches the menu shows start as at program start.
   freebody::Program().Reset();
   ui_->setupUi(this);

@@ -29,7 +29,7 @@ shell::Scene TopScene() {
 }  // namespace
 
 TForm1::TForm1(QWidget* parent)
-    : SceneForm(-1.74f, 0.02f, TopScene(), parent), ui_(std::make_unique<Ui::TForm1>()) {
+    : SceneForm(-1.74f, 1.2f, TopScene(), parent), ui_(std::make_unique<Ui::TForm1>()) {
   // The top starts as at program start: paused, gravity off as the window's switch.
   gyroscope::Program().Reset();
 

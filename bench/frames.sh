@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Runs every frame benchmark in one go, on the display there is or on a virtual one:
+#   bench/frames.sh [SECONDS] [BUILD_DIR]   (5 s each, build/ by default)
+# Prints each mode's figures, then both programs' unpaced rates over the plain program's.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+seconds=${1:-5}
+bench=${2:-build}/bin/bench_frames
+if [[ -z ${DISPLAY:-} ]]; then
+  exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
+fi
+if [[ -z ${XDG_RUNTIME_DIR:-} ]]; then
+  XDG_RUNTIME_DIR=$(mktemp -d)
+  export XDG_RUNTIME_DIR
+fi
+
+declare -A rate
+for mode in plain "vorlat --unpaced" "tamsel --unpaced" vorlat tamsel; do
+  echo "== $mode"
+  # shellcheck disable=SC2086  # a mode may carry its option
+  output=$("$bench" $mode --seconds "$seconds")
+  echo "$output"
+  rate[$mode]=$(awk '$1 == "ticks_per_second" { print $2 }' <<<"$output")
+done
+for program in vorlat tamsel; do
+  awk -v name="$program" -v a="${rate[$program --unpaced]}" -v b="${rate[plain]}" \
+    'BEGIN { printf "%s_unpaced_over_plain %.2f\n", name, a / b }'
+done
