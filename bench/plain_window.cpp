@@ -109,11 +109,11 @@ std::unique_ptr<QWidget> OpenPlainWindow(std::function<void()> painted) {
   auto window = std::make_unique<QMainWindow>();
   auto* central = new QWidget(window.get());
   window->setCentralWidget(central);
-  central->setFixedSize(560, 436);  // about Vorlat's window
+  central->setFixedSize(560, 397);  // Vorlat's window, its drawing the same size as Vorlat's
   auto* scene = new PlainScene(std::move(painted), central);
-  scene->setGeometry(8, 8, 544, 400);
+  scene->setGeometry(0, 0, 405, 397);
   for (int i = 0; i < 4; ++i)
-    (new QLabel(QString("Label %1").arg(i), central))->setGeometry(8 + 136 * i, 414, 130, 16);
+    (new QLabel(QString("Label %1").arg(i), central))->setGeometry(420, 20 + 30 * i, 130, 16);
   auto* timer = new QTimer(window.get());
   timer->setTimerType(Qt::PreciseTimer);
   QObject::connect(timer, &QTimer::timeout, scene, [scene] { scene->repaint(); });

@@ -67,17 +67,15 @@ class TestForm : public SceneForm {
     setFont(QFont("MS Sans Serif", 8));  // 8 points stand for 11 pixels
     parts = {panel, {}, {}, new QLabel(centralWidget()), {new QPushButton("&Ok", centralWidget())}};
     for (QScrollBar*& bar : parts.bars) bar = new QScrollBar(centralWidget());
-    for (QLabel*& text : parts.angle_texts) text = new QLabel(centralWidget());
+    for (int i = 0; i < 3; ++i)  // beside the drawing
+      (parts.angle_texts[i] = new QLabel(centralWidget()))->setGeometry(410, 10 + 30 * i, 80, 20);
     connect(parts.bars[1], &QScrollBar::valueChanged, this, &SceneForm::ScrollBar2Change);
-    for (int i = 0; i < 2; ++i) readouts[i] = new QLabel(centralWidget());
-    readouts[0]->setGeometry(410, 10, 80, 20);  // beside the drawing
-    readouts[1]->setGeometry(410, 40, 80, 20);
     FinishWindow(parts, 500, 400, QPixmap(32, 32), QPixmap(8, 8));
   }
-  void AfterTick() override { readouts[0]->setText(QString::number(++frames)); }
+  // The last angle's label counts the frames; the others keep their text.
+  void AfterTick() override { parts.angle_texts[2]->setText(QString::number(++frames)); }
 
   SceneWidgets parts;
-  std::array<QLabel*, 2> readouts;  // the first shows the frame count, the second never changes
   int frames = 0;
 };
 
@@ -113,8 +111,6 @@ TEST_F(SceneFormTest, AFixedWindowDrawingThroughTheCameraThatKeysTurn) {
   EXPECT_EQ(form->parts.angle_texts[1]->text(), "30");
   // Keys set rates per second (the last of I and O wins); auto-repeat is no release, a
   // real one stops all.
-  double now = 0.0;
-  form->Pacer() = FramePacer([&] { return now; });
   const Camera& camera = form->ViewCamera();
   const auto rates = [&] {
     return std::array{camera.ViewYawRate, camera.ViewPitchRate, camera.ViewDistanceRate};
@@ -130,41 +126,51 @@ TEST_F(SceneFormTest, AFixedWindowDrawingThroughTheCameraThatKeysTurn) {
   }
   QKeyEvent repeat(QEvent::KeyRelease, Qt::Key_Up, Qt::NoModifier, QString(), true);
   QApplication::sendEvent(form.get(), &repeat);
-  now = 0.5;
-  form->AnimTimer1Timer();  // a frame half a second after the last one
-  EXPECT_FLOAT_EQ(camera.ViewYaw, 90.0f - T / 2);
-  EXPECT_FLOAT_EQ(camera.ViewPitch, T / 2);
-  EXPECT_FLOAT_EQ(camera.ViewDistance, -10.0f - Z / 2);
+  EXPECT_EQ(rates(), (std::array{-T, T, -Z}));
   QTest::keyRelease(form.get(), Qt::Key_X);
   EXPECT_EQ(rates(), (std::array<float, 3>{}));
 }
 
-// A tick presents a frame only when the display's next refresh is due: it moves the
-// camera for the time since the last frame, draws, and paints the labels whose text
-// changed before it returns, and no others.
+// A tick presents a frame only when the display's next refresh is due, keeping its
+// rhythm and never in a burst: it moves the camera for the time since the last frame,
+// draws, and paints the labels whose text changed before it returns, and no others.
 TEST_F(SceneFormTest, ATickPresentsAFrameOnlyWhenTheRefreshIsDue) {
   double now = 0.0;
   form->Pacer() = FramePacer([&] { return now; });
-  QTest::keyPress(form.get(), Qt::Key_Left);
+  for (Qt::Key key : {Qt::Key_Left, Qt::Key_Down, Qt::Key_I}) QTest::keyPress(form.get(), key);
+  const Camera& camera = form->ViewCamera();
+  const auto place = [&] {
+    return std::array{camera.ViewYaw, camera.ViewPitch, camera.ViewDistance};
+  };
   PaintedTexts painted;
-  for (QLabel* label : form->readouts) label->installEventFilter(&painted);
+  const auto& labels = form->parts.angle_texts;
+  for (QLabel* label : labels) label->installEventFilter(&painted);
   QSignalSpy draws(form->parts.panel, &TOpenGLPanel::OnPaint);
-  const std::pair<double, bool> ticks[] = {{1.0, true}, {1.0001, false}, {2.0, true}};
-  for (const auto& [at, presents] : ticks) {
+  const double period = 1.0 / form->screen()->refreshRate();
+  // When, in refresh periods, and how long the frame covers (none: no frame).
+  const std::pair<double, double> ticks[] = {{60.0, 60.0},
+                                             {60.5, 0.0},
+                                             {61.2, 1.2} /* late */,
+                                             {61.9, 0.0},
+                                             {62.01, 0.81} /* in rhythm */,
+                                             {80.0, 17.99} /* a stall */,
+                                             {80.9, 0.0} /* no burst */};
+  for (const auto& [at, covered] : ticks) {
     SCOPED_TRACE(at);
-    const float yaw = form->ViewCamera().ViewYaw;
-    const QString text = form->readouts[0]->text();
+    const auto [yaw, pitch, distance] = place();
     draws.clear();
     painted.texts.clear();
-    now = at;
+    now = at * period;
     form->AnimTimer1Timer();
+    const bool presents = covered > 0.0;
     EXPECT_EQ(draws.count(), presents ? 1 : 0);
-    EXPECT_FLOAT_EQ(form->ViewCamera().ViewYaw - yaw, presents ? TurnSpeed : 0.0f);  // 1 s on
-    EXPECT_EQ(form->readouts[0]->text() != text, presents);
+    const double seconds = covered * period;
+    EXPECT_NEAR(camera.ViewYaw - yaw, TurnSpeed * seconds, 1e-4);
+    EXPECT_NEAR(camera.ViewPitch - pitch, -TurnSpeed * seconds, 1e-4);
+    EXPECT_NEAR(camera.ViewDistance - distance, ZoomSpeed * seconds, 1e-4);
     // Painted once, with its new text, before the tick returned.
-    EXPECT_EQ(painted.texts[form->readouts[0]],
-              presents ? QStringList{form->readouts[0]->text()} : QStringList());
-    EXPECT_EQ(painted.texts[form->readouts[1]], QStringList());
+    EXPECT_EQ(painted.texts[labels[2]], presents ? QStringList{labels[2]->text()} : QStringList());
+    EXPECT_EQ(painted.texts[labels[0]], QStringList());
   }
 }
 
