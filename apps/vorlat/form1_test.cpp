@@ -82,8 +82,7 @@ TEST_F(VorlatWindowTest, ReadoutsFollowTheConditionsAndGravityAndABadNumberStore
   ASSERT_TRUE(QTest::qWaitForWindowExposed(panel->DrawingSurface()));
   Item("About")->trigger();  // gravity on, at its new setting
   ASSERT_TRUE(WaitForTicks(1));
-  // The precession rates show in hertz, as their captions say: m g d / (I3 w3) for the
-  // theoretical one.
+  // The precession rates in hertz, as captioned: m g d / (I3 w3) for the theoretical one.
   const double turn = 2 * std::numbers::pi;
   const double precession =
       gyroscope::Mass * 9.8 * gyroscope::ArmLength / (gyroscope::InertiaZ * 10 * turn) / turn;
@@ -95,13 +94,13 @@ TEST_F(VorlatWindowTest, ReadoutsFollowTheConditionsAndGravityAndABadNumberStore
   EXPECT_EQ(Texts({"Labelgravedad", "Labelfp"}), QStringList({"0,0", "0,00"}));
   Item("Condicion")->trigger();  // shows what the readouts show
   EXPECT_EQ(Texts(boxes), QStringList({"1,2", "0,0", "10,0", "9,8"}));
-  Control<QScrollBar>("ScrollBar2")->setValue(30);  // tilted, the top precesses when it falls
+  Control<QScrollBar>("ScrollBar2")->setValue(30);  // tilted, the top precesses as it falls
   Click("BitBtn1");
   Item("About")->trigger();
   Item("Comenzar")->trigger();
-  const gyroscope::State& s = gyroscope::Program().state;
-  ASSERT_TRUE(QTest::qWaitFor([&] { return WaitForTicks(1) && s.MeasuredPrecession > 1; }));
-  EXPECT_EQ(Text("Labelfpreal"), QLocale().toString(s.MeasuredPrecession / turn, 'f', 2));
+  const float& measured = gyroscope::Program().state.MeasuredPrecession;  // rad/s
+  ASSERT_TRUE(QTest::qWaitFor([&] { return WaitForTicks(1) && measured > 1; }));
+  EXPECT_EQ(Text("Labelfpreal"), QLocale().toString(measured / turn, 'f', 2));
 }
 
 // The drawing is part of the window: a real click on it leaves the keys with the
