@@ -2,13 +2,21 @@
 
 #include "framework/messages.h"
 
+#include <QLibraryInfo>
+#include <QTranslator>
+
 namespace framework {
 
 void ShowException(const std::exception& error) {
   ShowErrorMessage(QString::fromUtf8(error.what()));
 }
 
-Application::Application(int& argc, char** argv) : QApplication(argc, argv) {}
+Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
+  // Qt's own dialogs and buttons speak Spanish like the rest; without the file, English.
+  auto* qt_texts = new QTranslator(this);
+  if (qt_texts->load("qtbase_es", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    installTranslator(qt_texts);
+}
 
 bool Application::notify(QObject* receiver, QEvent* event) {
   try {

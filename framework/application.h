@@ -14,7 +14,7 @@ namespace framework {
 void ShowException(const std::exception& error);
 
 // An exception escaping any event handler (a slot, a paint, a key press) is shown with
-// ShowException and the program goes on.
+// ShowException and the program goes on. Qt's own texts are in Spanish.
 class Application : public QApplication {
  public:
   Application(int& argc, char** argv);

@@ -17,9 +17,10 @@ class ThrowingPaint : public QWidget {
   void paintEvent(QPaintEvent*) override { throw std::runtime_error("paint failed"); }
 };
 
-// The entry shows the window and runs the loop until the application quits; it returns
-// 0 even when start-up fails. Exceptions are thrown only where no Qt frame with locals
-// of its own lies above the application object: unwinding skips their cleanup.
+// The entry shows the window, Qt's own texts in Spanish, and runs the loop until the
+// application quits; it returns 0 even when start-up fails. Exceptions are thrown only
+// where no Qt frame with locals of its own lies above the application object: unwinding
+// skips their cleanup.
 TEST(ApplicationTest, ExceptionsFromStartUpOrHandlersAreShownAndTheProgramGoesOn) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QStringList shown;
@@ -32,8 +33,10 @@ TEST(ApplicationTest, ExceptionsFromStartUpOrHandlersAreShownAndTheProgramGoesOn
   EXPECT_EQ(RunProgram(1, argv, [] { return std::unique_ptr<QWidget>(); }), 1);  // said why
   shown.clear();
   bool visible = false;
+  QString cancel;
   EXPECT_EQ(RunProgram(1, argv,
                        [&] {
+                         cancel = QCoreApplication::translate("QPlatformTheme", "Cancel");
                          auto window = std::make_unique<QWidget>();
                          auto* painter = new ThrowingPaint;
                          painter->setParent(window.get());
@@ -51,6 +54,7 @@ TEST(ApplicationTest, ExceptionsFromStartUpOrHandlersAreShownAndTheProgramGoesOn
             0);
   SetMessageSink(nullptr);
   EXPECT_TRUE(visible);
+  EXPECT_EQ(cancel, "Cancelar");
   shown.sort();  // the paint may come later than asked for
   EXPECT_EQ(shown.join('|'), "paint failed|slot failed|slot failed|timer failed");
 }

@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   cmake g++ make clang-format
-  qt6-base-dev libqt6opengl6-dev
+  qt6-base-dev libqt6opengl6-dev qt6-translations-l10n libqcustomplot-dev
   libgl1-mesa-dev libglu1-mesa-dev libgl1-mesa-dri
   xvfb xauth xdotool
   fonts-dejavu-core fonts-liberation2

@@ -68,6 +68,8 @@ void TForm1::AfterTick() {
   // Without spin there is no gyroscopic precession: the last value stays.
   if (s.BodyOmega.GetZ() != 0.0f)
     Show(ui_->Labelfp,
-         double(Mass) * s.Gravity * ArmLength / (double(InertiaZ) * s.BodyOmega.GetZ()), 2);
-  Show(ui_->Labelfpreal, s.MeasuredPrecession, 2);
+         double(Mass) * s.Gravity * ArmLength / (double(InertiaZ) * s.BodyOmega.GetZ()) *
+             RadiansToHertz,
+         2);
+  Show(ui_->Labelfpreal, s.MeasuredPrecession * RadiansToHertz, 2);
 }

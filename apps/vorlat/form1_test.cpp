@@ -7,6 +7,8 @@
 #include <QStandardPaths>
 #include <QWindow>
 
+#include <numbers>
+
 #include "components/openglpanel/opengl_panel.h"
 #include "gyroscope/simulation.h"
 #include "shell/form_testing.h"
@@ -80,15 +82,25 @@ TEST_F(VorlatWindowTest, ReadoutsFollowTheConditionsAndGravityAndABadNumberStore
   ASSERT_TRUE(QTest::qWaitForWindowExposed(panel->DrawingSurface()));
   Item("About")->trigger();  // gravity on, at its new setting
   ASSERT_TRUE(WaitForTicks(1));
-  EXPECT_EQ(Texts({"LabelfxPrima", "Labelfz", "LabelRadio", "Labelgravedad"}),
-            QStringList({"1,2", "10,0", "0,125", "9,8"}));
-  EXPECT_NE(Text("Labelfp"), "0,00");  // the theoretical precession
-  Item("Reset")->trigger();            // before the first start, it switches gravity off too
+  // The precession rates in hertz, as captioned: m g d / (I3 w3) for the theoretical one.
+  const double turn = 2 * std::numbers::pi;
+  const double precession =
+      gyroscope::Mass * 9.8 * gyroscope::ArmLength / (gyroscope::InertiaZ * 10 * turn) / turn;
+  EXPECT_EQ(Texts({"LabelfxPrima", "Labelfz", "LabelRadio", "Labelgravedad", "Labelfp"}),
+            QStringList({"1,2", "10,0", "0,125", "9,8", QLocale().toString(precession, 'f', 2)}));
+  Item("Reset")->trigger();  // before the first start, it switches gravity off too
   EXPECT_EQ(Item("About")->text(), "&Activar gravedad");
   ASSERT_TRUE(WaitForTicks(1));
   EXPECT_EQ(Texts({"Labelgravedad", "Labelfp"}), QStringList({"0,0", "0,00"}));
   Item("Condicion")->trigger();  // shows what the readouts show
   EXPECT_EQ(Texts(boxes), QStringList({"1,2", "0,0", "10,0", "9,8"}));
+  Control<QScrollBar>("ScrollBar2")->setValue(30);  // tilted, the top precesses as it falls
+  Click("BitBtn1");
+  Item("About")->trigger();
+  Item("Comenzar")->trigger();
+  const float& measured = gyroscope::Program().state.MeasuredPrecession;  // rad/s
+  ASSERT_TRUE(QTest::qWaitFor([&] { return WaitForTicks(1) && measured > 1; }));
+  EXPECT_EQ(Text("Labelfpreal"), QLocale().toString(measured / turn, 'f', 2));
 }
 
 // The drawing is part of the window: a real click on it leaves the keys with the
