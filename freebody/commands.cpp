@@ -18,6 +18,12 @@ constexpr Example Examples[] = {
     {{0, 85, 90}, true},   // thin axis near straight up
 };
 
+// New initial conditions, an example or a reset: the history starts over with the next run.
+void StartOver(Simulation& block) {
+  block.history.Clear();
+  block.ResetWorld();
+}
+
 Matrix3x3 Orientation(const EulerAngles& angles) {
   return math3d::EulerOrientation(float(angles.phi), float(angles.theta), float(angles.psi));
 }
@@ -39,7 +45,7 @@ void ResetSimulation(Simulation& block) {
   state.Running = false;
   state.BlockOrientation = state.InitialOrientation;
   state.FrameOrientation = Matrix3x3();
-  block.ResetWorld();
+  StartOver(block);
 }
 
 EulerAngles ApplyExample(Simulation& block, int example) {
@@ -50,19 +56,20 @@ EulerAngles ApplyExample(Simulation& block, int example) {
     state.InitialMomentum = Vector3(0.0f, 0.0f, 0.5f);
   state.ChosenOrientation = Orientation(chosen.angles);
   state.BlockOrientation = state.InitialOrientation = state.ChosenOrientation;
-  block.ResetWorld();
+  StartOver(block);
   return chosen.angles;
 }
 
 void SetEulerAngles(Simulation& block, const EulerAngles& angles) {
   block.state.ChosenOrientation = Orientation(angles);
   block.state.BlockOrientation = block.state.ChosenOrientation;
-  block.ResetWorld();
+  StartOver(block);
 }
 
 void AcceptInitialConditions(Simulation& block, const Vector3& momentum) {
   block.state.InitialOrientation = block.state.ChosenOrientation;
   block.state.InitialMomentum = momentum;
+  block.history.Clear();
 }
 
 }  // namespace freebody

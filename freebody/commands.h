@@ -11,6 +11,8 @@ struct EulerAngles {
   int phi = 0, theta = 0, psi = 0;
 };
 
+// Reset, an example, the scroll bars and Ok also clear the history.
+
 // Start (or resume) with InitialMomentum from the orientation on show.
 void Start(Simulation& block);
 // Stop where the block stands.

@@ -1,9 +1,16 @@
 #include "freebody/simulation.h"
 
+#include <utility>
+
+#include "freebody/record.h"
+
 namespace freebody {
 
+Simulation::Simulation(math3d::MillisecondClock clock)
+    : SteppedRun(RecordColumns(), std::move(clock)) {}
+
 void Simulation::AdvanceFrame() {
-  if (!StepToClock())
+  if (!StepToClock([this](double t) { return RecordRow(t, *World()); }))
     return;
   state.BlockOrientation = World()->Source(BlockBody).Orientation;
   state.FrameOrientation = World()->Source(FrameBody).Orientation;

@@ -10,14 +10,15 @@
 namespace freebody {
 
 // SetUpSimulation (the room, 8 x 8 x 8), ResetWorld, ReleaseScene, LastTime,
-// World, Reset and SetClock come from SteppedRun.
+// World, Reset, SetClock and the history come from SteppedRun; freebody/record.h
+// makes its rows.
 class Simulation : public math3d::SteppedRun<State, simulation_world, MaxStepMicroseconds> {
  public:
-  using SteppedRun::SteppedRun;
+  explicit Simulation(math3d::MillisecondClock clock = math3d::SystemMilliseconds);
 
   // One frame without drawing: advances the world to the clock in whole sub-steps
-  // of MaxStep and writes the orientations reached back into the state, where
-  // pause, reset and the scroll bars start from. Nothing without a world.
+  // of MaxStep, recording the history's rows on the way, and writes the orientations reached back
+  // into the state, where pause, reset and the scroll bars start from. Nothing without a world.
   void AdvanceFrame();
 };
 

@@ -30,6 +30,9 @@ TEST_F(BlockTest, PauseStopsWhereTheFramesGotAndStartGoesOn) {
   Start(run);
   RunFor(0.1);
   EXPECT_FALSE(SameBits(s.BlockOrientation, turned));
+  // Pause and start keep the history; its time leaves the pause out.
+  EXPECT_EQ(run.history.Added(), 211u);
+  EXPECT_EQ(run.history.Row(210)[0], 2.1);
   run.ReleaseScene();
   RunFor(0.1);  // without a world nothing steps, nor writes back
 }
@@ -56,7 +59,8 @@ TEST_F(BlockTest, StartUpTurnAboutTheLongAxisAtTheClosedFormRate) {
 
 // Examples 1 and 3 turn about the axes of least and greatest inertia and stay
 // within a few degrees (3 swings up to about 25); example 2's intermediate axis
-// turns over. The orientation keeps unit columns throughout.
+// turns over. The orientation keeps unit columns throughout. In the history, body
+// y swings across 90 degrees from the momentum only as 2 turns over.
 TEST_F(BlockTest, ExamplesOneAndThreeStayBoundedTwoTurnsOver) {
   const struct {
     int example;
@@ -80,6 +84,19 @@ TEST_F(BlockTest, ExamplesOneAndThreeStayBoundedTwoTurnsOver) {
     EXPECT_LT(worst_drift, 1e-6f);
     EXPECT_GE(min_along, std::cos(c.max_tilt * std::numbers::pi / 180));
     EXPECT_EQ(turns_over >= 4, c.turns_over);
+    const record::History& h = run.history;
+    ASSERT_EQ(h.Added(), 6001u);  // the example cleared the last one's rows
+    double low = 180.0, high = 0.0;
+    for (std::size_t i = 1; i < h.Size(); ++i) {
+      const double* w = &h.Row(i)[h.Column("body_omega_x")];  // x, y, z, then axis_angle
+      low = std::min(low, w[3]);
+      high = std::max(high, w[3]);
+      double kinetic = 0.0;  // carried by the body-axis rates
+      for (unsigned k = 0; k < 3; ++k) kinetic += 0.5 * w[k] * w[k] / InverseBodyInertia()(k, k);
+      ASSERT_NEAR(kinetic, h.Row(i)[h.Column("kinetic")], 1e-6) << i;
+    }
+    EXPECT_LE(std::max(90.0 - low, high - 90.0), c.max_tilt);
+    EXPECT_EQ(low < 30.0 && high > 150.0, c.turns_over);
   }
 }
 

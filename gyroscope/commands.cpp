@@ -10,6 +10,12 @@ using math3d::Vector3;
 
 namespace {
 
+// New initial conditions or a reset: the history starts over with the next run.
+void StartOver(Simulation& top) {
+  top.history.Clear();
+  top.ResetWorld();
+}
+
 void CurrentFromInitial(State& state) {
   state.Orientation = state.InitialOrientation;
   state.Centre = state.InitialCentre;
@@ -23,7 +29,7 @@ void CurrentFromInitial(State& state) {
 void SetEulerAngles(Simulation& top, float phi, float theta, float psi) {
   top.state.InitialOrientation = math3d::EulerOrientation(phi, theta, psi);
   top.state.Orientation = top.state.InitialOrientation;
-  top.ResetWorld();
+  StartOver(top);
 }
 
 void ApplyInitialConditions(Simulation& top, double fx, double fy, double fz,
@@ -36,7 +42,7 @@ void ApplyInitialConditions(Simulation& top, double fx, double fy, double fz,
   state.InitialOmega = state.InitialOrientation * state.InitialBodyOmega;
   state.InitialMomentum = SpaceMomentum(state.InitialOrientation, state.InitialBodyOmega);
   CurrentFromInitial(state);
-  top.ResetWorld();
+  StartOver(top);
 }
 
 void Start(Simulation& top) {
@@ -52,7 +58,7 @@ void ResetSimulation(Simulation& top) {
   top.state.Gravity = 0.0f;
   top.state.Running = false;
   ClearTrace(top.state);
-  top.ResetWorld();
+  StartOver(top);
 }
 
 void SwitchGravity(Simulation& top, bool on) {

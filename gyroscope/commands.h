@@ -6,6 +6,8 @@
 
 namespace gyroscope {
 
+// The commands that set new initial conditions or reset also clear the history.
+
 // The Euler-angle scroll bars, in degrees: current and initial orientation, then the world.
 void SetEulerAngles(Simulation& top, float phi, float theta, float psi);
 

@@ -22,6 +22,13 @@ float PrecessionRate(float x0, float y0, float x1, float y1, float h) {
   return float(std::atan2(cross, dot) / h);
 }
 
+double TheoreticalPrecession(const State& state) {
+  const float spin = state.BodyOmega.GetZ();
+  if (spin == 0.0f)
+    return 0.0;
+  return double(Mass) * state.Gravity * ArmLength / (double(InertiaZ) * spin);
+}
+
 void ComputeEnergies(State& state) {
   const math3d::Vector3& w = state.BodyOmega;
   const float wx = w.GetX(), wy = w.GetY(), wz = w.GetZ();

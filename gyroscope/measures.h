@@ -16,6 +16,9 @@ float Azimuth(float x, float y, float previous);
 // every azimuth. A step that does not advance time (paused) measures no motion.
 float PrecessionRate(float x0, float y0, float x1, float y1, float h);
 
+// The precession rate of a fast top, m g d / (I3 w3) in rad/s; 0 without spin.
+double TheoreticalPrecession(const State& state);
+
 // KineticEnergy, PotentialEnergy and MechanicalEnergy from BodyOmega, Centre and Gravity.
 void ComputeEnergies(State& state);
 

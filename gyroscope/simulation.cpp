@@ -1,11 +1,17 @@
 #include "gyroscope/simulation.h"
 
+#include <utility>
+
+#include "gyroscope/record.h"
 #include "gyroscope/trace.h"
 
 namespace gyroscope {
 
+Simulation::Simulation(math3d::MillisecondClock clock)
+    : SteppedRun(RecordColumns(), std::move(clock)) {}
+
 void Simulation::AdvanceFrame() {
-  if (StepToClock())
+  if (StepToClock([this](double t) { return RecordRow(t, state); }))
     RecordTrace(state);
 }
 

@@ -9,14 +9,15 @@
 
 namespace gyroscope {
 
-// SetUpSimulation, ResetWorld, ReleaseScene, LastTime, World, Reset and SetClock
-// come from SteppedRun.
+// SetUpSimulation, ResetWorld, ReleaseScene, LastTime, World, Reset, SetClock and
+// the history come from SteppedRun; gyroscope/record.h makes its rows.
 class Simulation : public math3d::SteppedRun<State, simulation_world, MaxStepMicroseconds> {
  public:
-  using SteppedRun::SteppedRun;
+  explicit Simulation(math3d::MillisecondClock clock = math3d::SystemMilliseconds);
 
   // One frame without drawing: advances the world to the clock in whole sub-steps
-  // of MaxStep, then records the tip into the trace. Nothing without a world.
+  // of MaxStep, recording the history's rows on the way, then records the tip into
+  // the trace. Nothing without a world.
   void AdvanceFrame();
 };
 

@@ -31,6 +31,7 @@ TEST_F(TopTest, StartsLevelAlongPlusYStaysThereWithoutGravityAndResetsToTheStart
   run.ReleaseScene();
   run.ReleaseScene();
   ResetSimulation(run);  // loads no world
+  EXPECT_EQ(run.history.Added(), 0u);
   Frame(5);
   EXPECT_EQ(run.LastTime(), 1.0);
   run.Reset();

@@ -1,30 +1,38 @@
 #pragma once
 // What every simulation's run holds the same way: its State, the world built on
-// that state, and the frame clock that advances the world in whole sub-steps of
-// StepUs microseconds. WorldType(State&) loads the world from the state,
-// ResetBodies() loads it again, Simulate(h) advances it by one sub-step.
+// that state, the frame clock that advances the world in whole sub-steps of
+// StepUs microseconds, and the history of rows recorded on the way.
+// WorldType(State&) loads the world from the state, ResetBodies() loads it again,
+// Simulate(h) advances it by one sub-step; State has a Running switch.
 
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <utility>
+#include <vector>
 
 #include "math/substep_clock.h"
+#include "record/history.h"
 
 namespace math3d {
 
 template <class State, class WorldType, std::uint32_t StepUs>
 class SteppedRun {
-  static_assert(StepUs > 0);
-
  public:
-  // The program's start, without a world; frames read `clock`.
-  explicit SteppedRun(MillisecondClock clock = SystemMilliseconds) : frames_(std::move(clock)) {}
+  // Microseconds of running time between two recorded rows.
+  static constexpr std::uint32_t RecordUs = 10000;
+  static_assert(StepUs > 0 && RecordUs % StepUs == 0);
+
+  // The program's start, without a world; frames read `clock`, rows have `columns`.
+  SteppedRun(std::vector<std::string> columns, MillisecondClock clock)
+      : history(std::move(columns)), frames_(std::move(clock)) {}
   SteppedRun(const SteppedRun&) = delete;
   SteppedRun& operator=(const SteppedRun&) = delete;
 
   // Default conditions and a new world from them, replacing any.
   void SetUpSimulation() {
     state = State();
+    history.Clear();
     world_ = std::make_unique<WorldType>(state);
   }
   // Loads the world from the state again after a command has changed it; nothing
@@ -43,25 +51,50 @@ class SteppedRun {
   void Reset() {
     ReleaseScene();
     state = State();
+    history.Clear();
     frames_.Restart();
   }
   // Frames follow `clock` from now on; the next frame only reads it.
   void SetClock(MillisecondClock clock) { frames_ = FrameClock(std::move(clock)); }
 
   State state;
+  // Rows since the last reset, cleared by the commands that start over: one at
+  // t = 0 when the first running frame starts, then one at every RecordUs of
+  // running time, wherever the frames fall. Sub-steps while paused do not count.
+  record::History history;
 
  protected:
-  // Advances the world to the clock; false, doing nothing, without a world.
-  bool StepToClock() {
+  // Advances the world to the clock, recording `row(t)` (t in seconds since the
+  // reset) into the history; false, doing nothing, without a world. No command
+  // comes within a frame, so Running holds for all its sub-steps.
+  template <class Row>
+  bool StepToClock(Row&& row) {
     if (!world_)
       return false;
-    frames_.Advance(StepUs, [this](float h) { world_->Simulate(h); });
+    if (!state.Running) {
+      frames_.Advance(StepUs, [this](float h) { world_->Simulate(h); });
+      return true;
+    }
+    if (history.Added() == 0) {
+      history.Add(row(0.0));
+      unrecorded_us_ = 0;
+    }
+    frames_.Advance(StepUs, [&](float h) {
+      world_->Simulate(h);
+      unrecorded_us_ += StepUs;
+      if (unrecorded_us_ == RecordUs) {
+        unrecorded_us_ = 0;
+        // Whole microseconds, divided once: t is the double nearest the exact time.
+        history.Add(row(double(history.Added() * RecordUs) / 1e6));
+      }
+    });
     return true;
   }
 
  private:
   std::unique_ptr<WorldType> world_;
   FrameClock frames_;
+  std::uint32_t unrecorded_us_ = 0;  // running time since the last row
 };
 
 }  // namespace math3d

@@ -6,8 +6,8 @@ set(runs
   "gyroscope --gravity 2.5 --seconds 5"
   "freebody --example 2 --seconds 5")
 set(expected
-  42b5c1abe78ed2f6fcbca22677ce3a036b1beb1d1a778a71622927e8be296a99
-  9ffef99b6bd1f64769474807265812687bd88d8a973cc6241b1c5bac6c662f04)
+  fc2deb417d14c78fc94df7e21fe3838195012f52204f3ab5d2812677a5813d06
+  ae3a228c087bd2daeebd388d552b80e238dcbd3833ebc3f6597ff28b238950c3)
 
 set(failed FALSE)
 foreach(run hash IN ZIP_LISTS runs expected)

@@ -1,40 +1,12 @@
 #include "tools/simtrace/freebody_trace.h"
 
-#include <cmath>
-
 #include "freebody/commands.h"
-#include "tools/simtrace/csv.h"
+#include "freebody/record.h"
+#include "record/csv.h"
 #include "tools/simtrace/frame_loop.h"
 #include "tools/simtrace/options.h"
 
 namespace simtrace {
-
-namespace {
-
-constexpr const char* kHeader =
-    "t,b00,b01,b02,b10,b11,b12,b20,b21,b22,f00,f01,f02,f10,f11,f12,f20,f21,f22,"
-    "omega_x,omega_y,omega_z,kinetic\n";
-
-void AddMatrix(CsvLine& line, const math3d::Matrix3x3& m) {
-  for (unsigned row = 0; row < 3; ++row)
-    for (unsigned column = 0; column < 3; ++column) line.Add(m(row, column));
-}
-
-std::string Row(double t, const freebody::simulation_world& world) {
-  using namespace freebody;
-  const BodyConfiguration& block = world.Source(BlockBody);
-  const Vector3& L = block.AngularMomentum;
-  const Vector3& w = block.AngularVelocity;
-  const float kinetic = 0.5f * (L[0] * w[0] + L[1] * w[1] + L[2] * w[2]);
-  CsvLine line;
-  line.Add(t);
-  AddMatrix(line, block.Orientation);
-  AddMatrix(line, world.Source(FrameBody).Orientation);
-  line.Add(w.GetX()).Add(w.GetY()).Add(w.GetZ()).Add(kinetic);
-  return line.Text();
-}
-
-}  // namespace
 
 void RunFreeBodyTrace(const std::vector<std::string>& args, std::ostream& out) {
   Timing timing;
@@ -74,8 +46,9 @@ void RunFreeBodyTrace(const std::vector<std::string>& args, std::ostream& out) {
   if (!paused)
     freebody::Start(block);
 
-  out << kHeader;
-  run.Run([&block] { block.AdvanceFrame(); }, [&](double t) { out << Row(t, *block.World()); });
+  out << record::CsvHeader(freebody::RecordColumns());
+  run.Run([&block] { block.AdvanceFrame(); },
+          [&](double t) { out << record::CsvRow(freebody::RecordRow(t, *block.World())); });
 }
 
 }  // namespace simtrace

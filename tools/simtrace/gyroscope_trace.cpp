@@ -1,35 +1,12 @@
 #include "tools/simtrace/gyroscope_trace.h"
 
 #include "gyroscope/commands.h"
-#include "tools/simtrace/csv.h"
+#include "gyroscope/record.h"
+#include "record/csv.h"
 #include "tools/simtrace/frame_loop.h"
 #include "tools/simtrace/options.h"
 
 namespace simtrace {
-
-namespace {
-
-constexpr const char* kHeader =
-    "t,tip_x,tip_y,tip_z,azimuth,measured_precession,omega_x,omega_y,omega_z,"
-    "body_omega_x,body_omega_y,body_omega_z,momentum_x,momentum_y,momentum_z,"
-    "kinetic,potential,mechanical,revolution_count\n";
-
-void AddVector(CsvLine& line, const math3d::Vector3& v) {
-  line.Add(v.GetX()).Add(v.GetY()).Add(v.GetZ());
-}
-
-std::string Row(double t, const gyroscope::State& s) {
-  CsvLine line;
-  line.Add(t).Add(s.TipX).Add(s.TipY).Add(s.TipZ).Add(s.TipAzimuth).Add(s.MeasuredPrecession);
-  AddVector(line, s.Omega);
-  AddVector(line, s.BodyOmega);
-  AddVector(line, s.Momentum);
-  line.Add(s.KineticEnergy).Add(s.PotentialEnergy).Add(s.MechanicalEnergy);
-  line.Add(std::int64_t(s.RevolutionCount));
-  return line.Text();
-}
-
-}  // namespace
 
 void RunGyroscopeTrace(const std::vector<std::string>& args, std::ostream& out) {
   Timing timing;
@@ -61,8 +38,9 @@ void RunGyroscopeTrace(const std::vector<std::string>& args, std::ostream& out) 
   if (!paused)
     gyroscope::Start(top);
 
-  out << kHeader;
-  run.Run([&top] { top.AdvanceFrame(); }, [&](double t) { out << Row(t, top.state); });
+  out << record::CsvHeader(gyroscope::RecordColumns());
+  run.Run([&top] { top.AdvanceFrame(); },
+          [&](double t) { out << record::CsvRow(gyroscope::RecordRow(t, top.state)); });
 }
 
 }  // namespace simtrace
