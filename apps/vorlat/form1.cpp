@@ -3,6 +3,7 @@
 #include "apps/vorlat/pictures.h"
 #include "framework/conversions.h"
 #include "gyroscope/commands.h"
+#include "gyroscope/measures.h"
 #include "gyroscope/scene.h"
 #include "ui_form1.h"
 
@@ -67,9 +68,6 @@ void TForm1::AfterTick() {
   Show(ui_->LabelEm, s.MechanicalEnergy, 1);
   // Without spin there is no gyroscopic precession: the last value stays.
   if (s.BodyOmega.GetZ() != 0.0f)
-    Show(ui_->Labelfp,
-         double(Mass) * s.Gravity * ArmLength / (double(InertiaZ) * s.BodyOmega.GetZ()) *
-             RadiansToHertz,
-         2);
+    Show(ui_->Labelfp, TheoreticalPrecession(s) * RadiansToHertz, 2);
   Show(ui_->Labelfpreal, s.MeasuredPrecession * RadiansToHertz, 2);
 }
