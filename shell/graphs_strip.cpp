@@ -11,8 +11,9 @@
 namespace shell {
 namespace {
 
-// A replot at most this often, whatever the frame rate.
-constexpr qint64 ReplotMs = 33;
+// At least this long between replots, about 30 a second whatever the frame rate:
+// every second frame at 60 Hz.
+constexpr qint64 ReplotMs = 30;
 
 }  // namespace
 

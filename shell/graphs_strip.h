@@ -39,6 +39,8 @@ struct Plot {
 };
 
 class GraphsStrip : public QWidget {
+  Q_OBJECT
+
  public:
   static constexpr int StripHeight = 250;
   static constexpr double SecondsShown = 20.0;

@@ -48,9 +48,12 @@ QString RunTools::Suggested(const char* suffix) const {
 
 void RunTools::ExportData() {
   const QString name = AskSaveName(&form_, "Exportar datos", "Datos CSV (*.csv)", Suggested("csv"));
-  if (name.isEmpty())
-    return;
-  const bool saved = SaveWhole(name, [this](QIODevice& file) {
+  if (!name.isEmpty())
+    ExportTo(name);
+}
+
+void RunTools::ExportTo(const QString& path) {
+  const bool saved = SaveWhole(path, [this](QIODevice& file) {
     std::ostringstream text;
     record::WriteCsv(text, history_);
     const std::string bytes = std::move(text).str();

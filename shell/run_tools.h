@@ -32,6 +32,8 @@ class RunTools : public QObject {
   // The strip shown under the content, the window grown to hold it, or both back.
   void ShowGraphs(bool shown);
   void ExportData();
+  // The history as CSV, saying so when the run was longer than what is kept.
+  void ExportTo(const QString& path);
   void SaveImage();
 
  private:
