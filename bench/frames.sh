@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs every frame benchmark in one go, on the display there is or on a virtual one:
 #   bench/frames.sh [SECONDS] [BUILD_DIR]   (5 s each, build/ by default)
-# Prints each mode's figures, then both programs' unpaced rates over the plain program's.
+# Prints each mode's figures, then both programs' unpaced rates over the plain program's
+# and their paced CPU use with the graphs over that without.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-5}
@@ -14,15 +15,21 @@ if [[ -z ${XDG_RUNTIME_DIR:-} ]]; then
   export XDG_RUNTIME_DIR
 fi
 
-declare -A rate
-for mode in plain "vorlat --unpaced" "tamsel --unpaced" vorlat tamsel; do
+declare -A rate cpu
+for mode in plain "vorlat --unpaced" "tamsel --unpaced" vorlat tamsel "vorlat --graphs" \
+  "tamsel --graphs"; do
   echo "== $mode"
   # shellcheck disable=SC2086  # a mode may carry its option
   output=$("$bench" $mode --seconds "$seconds")
   echo "$output"
   rate[$mode]=$(awk '$1 == "ticks_per_second" { print $2 }' <<<"$output")
+  cpu[$mode]=$(awk '$1 == "cpu_percent" { print $2 }' <<<"$output")
 done
 for program in vorlat tamsel; do
   awk -v name="$program" -v a="${rate[$program --unpaced]}" -v b="${rate[plain]}" \
     'BEGIN { printf "%s_unpaced_over_plain %.2f\n", name, a / b }'
+done
+for program in vorlat tamsel; do
+  awk -v name="$program" -v a="${cpu[$program --graphs]}" -v b="${cpu[$program]}" \
+    'BEGIN { printf "%s_graphs_cpu_over_without %.2f\n", name, a / b }'
 done

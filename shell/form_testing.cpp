@@ -1,13 +1,20 @@
 #include "shell/form_testing.h"
 
 #include <QApplication>
+#include <QDate>
+#include <QFile>
+#include <QFileDialog>
 #include <QKeySequence>
 #include <QMenuBar>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include <iterator>
 #include <random>
+
+#include "record/history.h"
+#include "shell/graphs_strip.h"
 
 namespace shell::testing {
 namespace {
@@ -122,6 +129,72 @@ void ExpectToOutliveAStorm(SceneForm& form, unsigned seed,
   const QPoint at = form.menuBar()->actionGeometry(salir).center();
   ExpectExitBy(
       form, [&] { QTest::mouseClick(form.menuBar(), Qt::LeftButton, {}, at); }, scene_exists);
+}
+
+void AnswerSaveDialog(const QString& path, const std::function<void(QFileDialog&)>& look) {
+  QTimer::singleShot(0, [path, look] {
+    QFileDialog* dialog = nullptr;
+    if (!QTest::qWaitFor(
+            [&] { return dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget()); },
+            WaitLimitMs))
+      return ADD_FAILURE() << "no save dialog";
+    // Its transient parent having the focus counts as active: wait for the focus itself.
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(dialog, WaitLimitMs));
+    dialog->activateWindow();
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return QGuiApplication::focusWindow() == dialog->windowHandle(); }, WaitLimitMs));
+    look(*dialog);
+    // Typed, the name would open the completer's list, which takes the Return.
+    auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+    name->setText(path);
+    QTest::keyClick(name, Qt::Key_Return);
+  });
+}
+
+void ExpectRunTools(SceneForm& form, const record::History& history, const QString& program) {
+  const QList<QAction*> all = form.findChild<QMenu*>("Opcion")->actions();
+  ASSERT_GE(all.size(), 4);
+  const QList<QAction*> items = all.mid(all.size() - 4);
+  EXPECT_TRUE(items[0]->isSeparator());
+  EXPECT_EQ(QStringList({items[1]->text(), items[2]->text(), items[3]->text()}),
+            QStringList({"&Gráficas", "&Exportar datos…", "Guardar &imagen…"}));
+  EXPECT_TRUE(items[1]->isCheckable() && !items[1]->isChecked());
+  // The window grows to hold the strip under every control.
+  QWidget* client = form.centralWidget();
+  const QSize size = form.size(), client_size = client->size();
+  items[1]->trigger();
+  const QWidget* strip = form.findChild<GraphsStrip*>();
+  EXPECT_EQ(client->size(), QSize(size.width(), strip->geometry().bottom() + 1));
+  EXPECT_EQ(form.size() - size, client->size() - client_size);
+  for (const QWidget* control : client->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+    EXPECT_FALSE(control != strip && control->isVisible() &&
+                 control->geometry().intersects(strip->geometry()))
+        << control->objectName().toStdString();
+  items[1]->trigger();
+  EXPECT_EQ(form.size(), size);
+
+  // Both files through their own dialogs, which never end the program.
+  QSignalSpy deactivated(&form, &MainForm::Deactivated);
+  const QTemporaryDir folder;
+  const QString csv = folder.filePath("datos.csv"), png = folder.filePath("imagen.png");
+  QStringList seen;
+  for (const auto& [item, path] : {std::pair{items[2], csv}, {items[3], png}}) {
+    AnswerSaveDialog(path, [&](QFileDialog& dialog) {
+      seen << dialog.windowTitle() + ' ' + QFileInfo(dialog.selectedFiles().value(0)).fileName();
+    });
+    item->trigger();
+  }
+  const QString name = program + '-' + QDate::currentDate().toString(Qt::ISODate);
+  EXPECT_EQ(seen,
+            QStringList({"Exportar datos " + name + ".csv", "Guardar imagen " + name + ".png"}));
+  EXPECT_EQ(deactivated.count(), 0);
+  QFile file(csv);
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  std::string header;
+  for (const std::string& column : history.Columns())
+    header += (header.empty() ? "" : ",") + column;
+  EXPECT_EQ(file.readLine().trimmed().toStdString(), header);
+  EXPECT_EQ(QImage(png).size(), form.findChild<QWidget*>("OpenGLPanel1")->size());
 }
 
 }  // namespace shell::testing

@@ -21,6 +21,12 @@
 #include "framework/messages.h"
 #include "shell/scene_form.h"
 
+class QFileDialog;
+
+namespace record {
+class History;
+}
+
 namespace shell::testing {
 
 // Shown and active: without a window manager keys reach only the active window.
@@ -42,6 +48,14 @@ void ExpectExitBy(SceneForm& form, const std::function<void()>& leave,
 // ticking and painting its scene, and a click on "Salir" still ends it cleanly.
 void ExpectToOutliveAStorm(SceneForm& form, unsigned seed,
                            const std::function<bool()>& scene_exists);
+
+// Answers the next save dialog as a user would, once it has the focus: hands it to
+// `look`, writes `path` as its file name and presses Return.
+void AnswerSaveDialog(const QString& path, const std::function<void(QFileDialog&)>& look);
+
+// The items at the end of "Opciones" show the strip under the window, growing it,
+// and export the window's history through our own dialog, named after `program`.
+void ExpectRunTools(SceneForm& form, const record::History& history, const QString& program);
 
 template <class Form>
 class FormFixture : public ::testing::Test {

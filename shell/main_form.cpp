@@ -27,10 +27,15 @@ void MainForm::FormKeyUp(QObject*, int&) {
 void MainForm::FinishLayout(int client_width, int client_height) {
   InstallFontSubstitutes();
   UsePixelFonts(this);
-  centralWidget()->setFixedSize(client_width, client_height);
-  setFixedSize(client_width, client_height + menuWidget()->sizeHint().height());
+  centralWidget()->setFixedWidth(client_width);
+  SetClientHeight(client_height);
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+}
+
+void MainForm::SetClientHeight(int client_height) {
+  centralWidget()->setFixedHeight(client_height);
+  setFixedSize(centralWidget()->width(), client_height + menuWidget()->sizeHint().height());
 }
 
 void MainForm::keyPressEvent(QKeyEvent* event) {

@@ -19,6 +19,10 @@ class MainForm : public QMainWindow {
 
   Camera& ViewCamera() { return camera_; }
 
+  // The client area grows or shrinks at its bottom, the window with it; the rest of
+  // the layout stays where it is.
+  void SetClientHeight(int client_height);
+
  public slots:
   void FormCreate(QObject* Sender);
   void FormKeyDown(QObject* Sender, int& Key);

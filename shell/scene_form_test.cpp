@@ -1,21 +1,29 @@
 #include "shell/scene_form.h"
 
 #include <GL/gl.h>
+#include <qcustomplot.h>
+#include <signal.h>
+#include <sys/resource.h>
 
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 
 #include <array>
+#include <cmath>
 #include <map>
 
 #include "components/animtimer/animtimer.h"
 #include "components/openglpanel/opengl_panel.h"
 #include "framework/conversions.h"
+#include "record/history.h"
 #include "shell/form_testing.h"
 #include "shell/number_boxes.h"
+#include "shell/run_tools.h"
+#include "shell/save_files.h"
 #include "testing/pixels.h"
 
 namespace shell {
@@ -226,6 +234,90 @@ TEST_F(SceneFormTest, ReadingNumbersStopsAtTheFirstBoxWithoutANumber) {
     EXPECT_EQ(window.focusWidget(), &boxes[bad]) << texts[bad];
     EXPECT_EQ(boxes[bad].selectedText(), texts[bad]);
   }
+}
+
+// A run of 0.3 s rows whose `a` is a wave; 2000 rows, ten minutes, are kept.
+struct RunToolsTest : SceneFormTest {
+  void SetUp() override {
+    SceneFormTest::SetUp();
+    graphs.setCheckable(true);
+    tools = new RunTools(*form, *form->parts.panel, history, "prueba",
+                         {&graphs, &export_data, &image}, {{0.1, {{"a", "a (m)", Qt::blue}}}});
+  }
+  void AddRows(int count) {
+    for (int i = 0; i < count; ++i) {
+      const double t = 0.3 * double(history.Added()), row[] = {t, std::sin(t)};
+      history.Add(row);
+    }
+  }
+  record::History history{{"t", "a"}, 2000};
+  QAction graphs, export_data, image;
+  RunTools* tools;
+};
+
+// Made when first shown, the curves follow the rows, replotted at most every 30 ms,
+// stand still while none come, and go with a reset.
+TEST_F(RunToolsTest, TheStripFollowsTheRun) {
+  EXPECT_EQ(form->findChild<QCustomPlot*>(), nullptr);
+  graphs.setChecked(true);
+  auto* strip = form->findChild<GraphsStrip*>();
+  ASSERT_TRUE(WaitForTicks(2));
+  const auto blue = [&] { return testkit::CountPixels(strip->grab().toImage(), Qt::blue, 40); };
+  const int legend = blue();
+  QSignalSpy replots(strip->findChild<QCustomPlot*>(), &QCustomPlot::afterReplot);
+  QElapsedTimer clock;
+  clock.start();
+  const auto running =
+      QObject::connect(form.get(), &SceneForm::FramePresented, [&] { AddRows(1); });
+  ASSERT_TRUE(WaitForTicks(30));
+  EXPECT_LE(replots.count(), clock.elapsed() / 30 + 1);
+  EXPECT_GT(blue(), legend + 100);
+  QObject::disconnect(running);
+  ASSERT_TRUE(WaitForTicks(4));
+  const QImage paused = strip->grab().toImage();
+  ASSERT_TRUE(WaitForTicks(4));
+  EXPECT_EQ(strip->grab().toImage(), paused);
+  history.Clear();
+  ASSERT_TRUE(WaitForTicks(2));
+  EXPECT_EQ(blue(), legend);
+}
+
+// Whatever goes wrong, the user reads which file and why, and an earlier file stays whole.
+TEST_F(RunToolsTest, AFailedSaveNamesTheFileAndLeavesTheEarlierOne) {
+  QTemporaryDir folder;
+  const QString earlier = folder.filePath("datos.csv");
+  ASSERT_TRUE(SaveWhole(earlier, [](QIODevice& file) { return file.write("antes") == 5; }));
+  const std::pair<QString, const char*> cases[] = {
+      {folder.path(), "carpeta"},
+      {folder.filePath("falta/datos.csv"), "no existe"},
+      {"/proc/datos.csv", "no se puede escribir"},
+      {earlier, "no se pudo escribir completo"}};  // the disk full halfway
+  signal(SIGXFSZ, SIG_IGN);
+  rlimit limit{};
+  getrlimit(RLIMIT_FSIZE, &limit);
+  const rlimit small{1000, limit.rlim_max};
+  for (const auto& [path, reason] : cases) {
+    messages.clear();
+    setrlimit(RLIMIT_FSIZE, &small);
+    const bool saved = SaveWhole(path, [](QIODevice& file) {
+      return file.write(QByteArray(100000, 'x')) == 100000 && file.write("\n") == 1;
+    });
+    setrlimit(RLIMIT_FSIZE, &limit);
+    EXPECT_FALSE(saved);
+    EXPECT_TRUE(messages.size() == 1 && messages[0].contains(path) && messages[0].contains(reason))
+        << path.toStdString() << ": " << messages.join('|').toStdString();
+  }
+  QFile file(earlier);
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  EXPECT_EQ(file.readAll(), "antes");
+}
+
+TEST_F(RunToolsTest, AnExportSaysWhenTheRunWasLongerThanWhatIsKept) {
+  AddRows(2001);
+  const QTemporaryDir folder;
+  tools->ExportTo(folder.filePath("datos.csv"));
+  ASSERT_EQ(messages.size(), 1);
+  EXPECT_TRUE(messages[0].contains(QString(" %1 minutos").arg(std::lround(1999 * 0.3 / 60))));
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include "apps/tamsel/pictures.h"
 #include "freebody/commands.h"
 #include "freebody/scene.h"
+#include "shell/run_tools.h"
 #include "ui_form1.h"
 
 namespace tamsel {
@@ -32,6 +33,15 @@ TForm1::TForm1(QWidget* parent)
                 ui_->Image1,
                 {ui_->BitBtn1, ui_->BitBtn2}},
                536, 400, BlockIcon(), AboutPicture());
+  // The flips as sign changes and swings across 90 degrees; the scheme's drift in the energy.
+  new shell::RunTools(*this, *ui_->OpenGLPanel1, freebody::Program().history, "tamsel",
+                      {ui_->Graficas, ui_->Exportar, ui_->Imagen},
+                      {{0.1,
+                        {{"body_omega_x", "ω´x (rad/s)", QColor(215, 40, 40)},
+                         {"body_omega_y", "ω´y (rad/s)", QColor(0, 150, 0)},
+                         {"body_omega_z", "ω´z (rad/s)", QColor(0, 80, 220)}}},
+                       {1e-4, {{"kinetic", "Ec (J)", QColor(30, 30, 30)}}},
+                       {10.0, {{"axis_angle", "ángulo y´ – L (°)", QColor(140, 0, 170)}}}});
 }
 
 TForm1::~TForm1() {

@@ -5,6 +5,7 @@
 #include "gyroscope/commands.h"
 #include "gyroscope/measures.h"
 #include "gyroscope/scene.h"
+#include "shell/run_tools.h"
 #include "ui_form1.h"
 
 TForm1* Form1 = nullptr;
@@ -41,6 +42,18 @@ TForm1::TForm1(QWidget* parent)
                 ui_->Image1,
                 {ui_->BitBtn1, ui_->BitBtn2, ui_->BitBtn3}},
                560, 397, vorlat::TopIcon(), vorlat::AboutPicture());
+  // The energies' exchange and slow loss, the nutation's wave, the precession rates.
+  const QColor blue(0, 90, 210), red(215, 60, 0), black(30, 30, 30);
+  new shell::RunTools(*this, *ui_->OpenGLPanel1, gyroscope::Program().history, "vorlat",
+                      {ui_->Graficas, ui_->Exportar, ui_->Imagen},
+                      {{0.01,
+                        {{"kinetic", "ΔEc (J)", blue, 1.0, true},
+                         {"potential", "ΔEp (J)", red, 1.0, true},
+                         {"mechanical", "ΔEm (J)", black, 1.0, true}}},
+                       {0.01, {{"tip_z", "z del extremo (m)", QColor(140, 0, 170)}}},
+                       {0.05,
+                        {{"measured_precession", "fp medida (Hz)", blue, RadiansToHertz},
+                         {"theoretical_precession", "fp teórica (Hz)", red, RadiansToHertz}}}});
 }
 
 TForm1::~TForm1() {

@@ -121,6 +121,10 @@ TEST_F(VorlatWindowTest, TheDrawingNeverTakesTheKeysNorEndsTheProgram) {
   EXPECT_EQ(deactivated.count(), 0);
 }
 
+TEST_F(VorlatWindowTest, GraphsAndExportAtTheEndOfOpciones) {
+  shell::testing::ExpectRunTools(*form, gyroscope::Program().history, "vorlat");
+}
+
 TEST_F(VorlatWindowTest, OutlivesAStormOfUserInput) {
   shell::testing::ExpectToOutliveAStorm(*form, 1,
                                         [] { return gyroscope::Program().World() != nullptr; });

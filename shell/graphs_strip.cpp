@@ -1,0 +1,175 @@
+#include "shell/graphs_strip.h"
+
+#include <qcustomplot.h>
+
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+#include "record/history.h"
+
+namespace shell {
+namespace {
+
+// At least this long between replots, about 30 a second whatever the frame rate:
+// every second frame at 60 Hz.
+constexpr qint64 ReplotMs = 30;
+
+}  // namespace
+
+GraphsStrip::GraphsStrip(const record::History& history, std::vector<Plot> plots, QWidget* parent)
+    : QWidget(parent),
+      history_(history),
+      plots_(std::move(plots)),
+      time_column_(history.Column("t")) {
+  for (const Plot& plot : plots_)
+    for (const Curve& curve : plot.curves) columns_.push_back(history.Column(curve.column));
+  setFixedHeight(StripHeight);
+}
+
+void GraphsStrip::showEvent(QShowEvent* event) {
+  if (!plot_)
+    Build();
+  stale_ = true;  // hidden, it followed nothing
+  QWidget::showEvent(event);
+}
+
+void GraphsStrip::Build() {
+  plot_ = new QCustomPlot(this);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(plot_);
+  plot_->setPlottingHints(QCP::phFastPolylines | QCP::phCacheLabels);
+  plot_->setAutoAddPlottableToLegend(false);
+  plot_->plotLayout()->clear();
+  plot_->plotLayout()->setRowSpacing(0);
+  auto* aligned = new QCPMarginGroup(plot_);
+  QFont text = font();
+  text.setPixelSize(11);
+  for (std::size_t p = 0; p < plots_.size(); ++p) {
+    auto* rect = new QCPAxisRect(plot_);
+    plot_->plotLayout()->addElement(int(p), 0, rect);
+    rect->setMarginGroup(QCP::msLeft | QCP::msRight, aligned);
+    QCPAxis* time = rect->axis(QCPAxis::atBottom);
+    QCPAxis* value = rect->axis(QCPAxis::atLeft);
+    for (QCPAxis* axis : {time, value}) {
+      axis->setTickLabelFont(text);
+      axis->setLabelFont(text);
+      axis->ticker()->setTickCount(3);
+    }
+    // The plots share the time axis, labelled under the last one only.
+    const bool last = p + 1 == plots_.size();
+    time->setTickLabels(last);
+    rect->setAutoMargins(last ? QCP::msLeft | QCP::msBottom : QCP::msLeft);
+    rect->setMargins(QMargins(0, 6, 8, 2));
+    if (last)
+      time->setLabel("t (s)");
+    // Beside its plot, so that it never hides a curve.
+    auto* legend = new QCPLegend;
+    plot_->plotLayout()->addElement(int(p), 1, legend);
+    legend->setLayer("legend");
+    legend->setFont(text);
+    legend->setBorderPen(Qt::NoPen);
+    legend->setBrush(Qt::NoBrush);
+    legend->setRowSpacing(0);
+    legend->setIconSize(14, 8);
+    legend->setMargins(QMargins(0, 6, 4, 0));
+    for (const Curve& curve : plots_[p].curves) {
+      QCPGraph* graph = plot_->addGraph(time, value);
+      graph->setPen(QPen(curve.colour, 1.5));
+      graph->setName(curve.name);
+      graph->addToLegend(legend);
+      graphs_.push_back(graph);
+      QCPAbstractLegendItem* item = legend->itemWithPlottable(graph);
+      item->setMaximumSize(QWIDGETSIZE_MAX, item->minimumOuterSizeHint().height());
+    }
+    legend->setMaximumSize(legend->minimumOuterSizeHint().width(), QWIDGETSIZE_MAX);
+    // Takes the height the items leave, keeping them at the top.
+    legend->addElement(legend->rowCount(), 0, new QCPLayoutElement(plot_));
+  }
+}
+
+void GraphsStrip::Follow() {
+  const std::uint64_t added = history_.Added();
+  if (added < seen_) {  // cleared: a reset, an example, new conditions
+    first_row_.clear();
+    stale_ = true;
+  }
+  seen_ = added;
+  if (first_row_.empty() && history_.Size() > 0) {
+    const std::span<const double> first = history_.Row(0);
+    first_row_.assign(first.begin(), first.end());
+  }
+  if (!isVisible() || (!stale_ && added == taken_))
+    return;  // hidden, or paused: the curves stand still
+  if (!stale_ && since_replot_.isValid() && since_replot_.elapsed() < ReplotMs)
+    return;
+  Append();
+  Replot();
+}
+
+void GraphsStrip::Append() {
+  if (stale_) {
+    for (QCPGraph* graph : graphs_) graph->data()->clear();
+    taken_ = 0;
+    stale_ = false;
+  }
+  const std::size_t size = history_.Size();
+  const std::uint64_t fresh = std::min<std::uint64_t>(size, history_.Added() - taken_);
+  taken_ = history_.Added();
+  if (size == 0) {
+    last_time_ = 0.0;
+    return;
+  }
+  const auto time = [&](std::size_t row) { return history_.Row(row)[time_column_]; };
+  last_time_ = time(size - 1);
+  // Of rows that would scroll out at once, only the one that reaches the left edge.
+  std::size_t from = size - 1;
+  while (from > size - fresh && time(from) > last_time_ - SecondsShown) --from;
+  const qsizetype count = qsizetype(size - from);
+  QVector<double> keys(count), values(count);
+  for (qsizetype i = 0; i < count; ++i) keys[i] = time(from + std::size_t(i));
+  std::size_t graph = 0;
+  for (const Plot& plot : plots_)
+    for (const Curve& curve : plot.curves) {
+      const std::size_t column = columns_[graph];
+      const double origin = curve.change ? first_row_[column] : 0.0;
+      for (qsizetype i = 0; i < count; ++i)
+        values[i] = (history_.Row(from + std::size_t(i))[column] - origin) * curve.scale;
+      graphs_[graph++]->addData(keys, values, true);
+    }
+}
+
+void GraphsStrip::Replot() {
+  const double right = std::max(SecondsShown, last_time_), left = right - SecondsShown;
+  std::size_t graph = 0;
+  for (std::size_t p = 0; p < plots_.size(); ++p) {
+    QCPAxisRect* rect = plot_->axisRect(int(p));
+    rect->axis(QCPAxis::atBottom)->setRange(left, right);
+    QCPRange range;
+    bool any = false;
+    for (std::size_t c = 0; c < plots_[p].curves.size(); ++c, ++graph) {
+      graphs_[graph]->data()->removeBefore(left - 1.0);
+      bool found = false;
+      const QCPRange own = graphs_[graph]->getValueRange(found, QCP::sdBoth, QCPRange(left, right));
+      if (!found)
+        continue;
+      if (any)
+        range.expand(own);
+      else
+        range = own;
+      any = true;
+    }
+    const double span = plots_[p].min_span;
+    if (range.size() < span)
+      range = QCPRange(range.center() - span / 2, range.center() + span / 2);
+    else
+      range = QCPRange(range.lower - 0.05 * range.size(), range.upper + 0.05 * range.size());
+    rect->axis(QCPAxis::atLeft)->setRange(range);
+  }
+  // Painted before the frame's tick returns, so no update waits for the next frame.
+  plot_->replot(QCustomPlot::rpImmediateRefresh);
+  since_replot_.start();
+}
+
+}  // namespace shell
