@@ -12,6 +12,7 @@
 
 #include <iterator>
 #include <random>
+#include <sstream>
 
 #include "record/history.h"
 #include "shell/graphs_strip.h"
@@ -152,9 +153,7 @@ void AnswerSaveDialog(const QString& path, const std::function<void(QFileDialog&
 }
 
 void ExpectRunTools(SceneForm& form, const record::History& history, const QString& program) {
-  const QList<QAction*> all = form.findChild<QMenu*>("Opcion")->actions();
-  ASSERT_GE(all.size(), 4);
-  const QList<QAction*> items = all.mid(all.size() - 4);
+  const QList<QAction*> items = form.findChild<QMenu*>("Opcion")->actions().last(4);
   EXPECT_TRUE(items[0]->isSeparator());
   EXPECT_EQ(QStringList({items[1]->text(), items[2]->text(), items[3]->text()}),
             QStringList({"&Gráficas", "&Exportar datos…", "Guardar &imagen…"}));
@@ -190,10 +189,9 @@ void ExpectRunTools(SceneForm& form, const record::History& history, const QStri
   EXPECT_EQ(deactivated.count(), 0);
   QFile file(csv);
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-  std::string header;
-  for (const std::string& column : history.Columns())
-    header += (header.empty() ? "" : ",") + column;
-  EXPECT_EQ(file.readLine().trimmed().toStdString(), header);
+  std::ostringstream written;
+  record::WriteCsv(written, history);
+  EXPECT_EQ(file.readAll().toStdString(), written.str());
   EXPECT_EQ(QImage(png).size(), form.findChild<QWidget*>("OpenGLPanel1")->size());
 }
 
