@@ -43,6 +43,14 @@ class InternalCurrent {
   QSurface* previous_surface_;
 };
 
+// Mesa's software rasteriser hands every frame to worker threads of its own; for one
+// small panel the hand-over costs more than it saves (a third of the CPU per frame of
+// a moving top). Read when the first context is made; a user's own setting wins.
+void PreferOneRasterThread() {
+  if (!qEnvironmentVariableIsSet("LP_NUM_THREADS"))
+    qputenv("LP_NUM_THREADS", "0");
+}
+
 HGLRC Handle(const QOpenGLContext* context) {
   return HGLRC{reinterpret_cast<std::uintptr_t>(context)};
 }
@@ -140,6 +148,7 @@ int QtGLPlatform::DescribePixelFormat(HDC dc, int format, unsigned size,
 HGLRC QtGLPlatform::wglCreateContext(HDC dc) {
   if (!IsOwnDC(dc))
     return HGLRC{};
+  PreferOneRasterThread();
   auto context = std::make_unique<QOpenGLContext>();
   context->setFormat(surface_->format());
   if (!LiveContexts().empty())
@@ -158,6 +167,7 @@ HGLRC QtGLPlatform::wglCreateContext(HDC dc) {
 
 bool QtGLPlatform::CanCreateContexts() {
   // A context fails exactly when Qt has no OpenGL to give any surface.
+  PreferOneRasterThread();
   QOpenGLContext probe;
   return probe.create() || Fail(ERROR_INVALID_OPERATION);
 }
