@@ -2,7 +2,7 @@
 // A strip of stacked plots against the simulated time of a run's history, the
 // last 20 seconds of it, scrolling as the run adds rows. It follows the history
 // from the window's frames: rows appended, what scrolled out dropped, a replot at
-// most about 30 times a second and only when rows came; nothing while hidden but
+// most 20 times a second and only when rows came; nothing while hidden but
 // noticing that the history was cleared.
 
 #include <QColor>
