@@ -19,13 +19,8 @@
 #include <memory>
 
 #include "framework/messages.h"
+#include "record/history.h"
 #include "shell/scene_form.h"
-
-class QFileDialog;
-
-namespace record {
-class History;
-}
 
 namespace shell::testing {
 
@@ -48,10 +43,6 @@ void ExpectExitBy(SceneForm& form, const std::function<void()>& leave,
 // ticking and painting its scene, and a click on "Salir" still ends it cleanly.
 void ExpectToOutliveAStorm(SceneForm& form, unsigned seed,
                            const std::function<bool()>& scene_exists);
-
-// Answers the next save dialog as a user would, once it has the focus: hands it to
-// `look`, writes `path` as its file name and presses Return.
-void AnswerSaveDialog(const QString& path, const std::function<void(QFileDialog&)>& look);
 
 // The items at the end of "Opciones" show the strip under the window, growing it, and
 // save this window's history and picture through our own dialogs, which suggest names
