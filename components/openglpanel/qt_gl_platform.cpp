@@ -45,7 +45,8 @@ class InternalCurrent {
 
 // Mesa's software rasteriser hands every frame to worker threads of its own; for one
 // small panel the hand-over costs more than it saves (a third of the CPU per frame of
-// a moving top). Read when the first context is made; a user's own setting wins.
+// a moving top). Mesa reads it once, when the first OpenGL window or context is made,
+// so every panel's platform sets it first; a user's own setting wins.
 void PreferOneRasterThread() {
   if (!qEnvironmentVariableIsSet("LP_NUM_THREADS"))
     qputenv("LP_NUM_THREADS", "0");
@@ -57,7 +58,9 @@ HGLRC Handle(const QOpenGLContext* context) {
 
 }  // namespace
 
-QtGLPlatform::QtGLPlatform() = default;
+QtGLPlatform::QtGLPlatform() {
+  PreferOneRasterThread();
+}
 
 QtGLPlatform::~QtGLPlatform() {
   if (current_single == this)
@@ -148,7 +151,6 @@ int QtGLPlatform::DescribePixelFormat(HDC dc, int format, unsigned size,
 HGLRC QtGLPlatform::wglCreateContext(HDC dc) {
   if (!IsOwnDC(dc))
     return HGLRC{};
-  PreferOneRasterThread();
   auto context = std::make_unique<QOpenGLContext>();
   context->setFormat(surface_->format());
   if (!LiveContexts().empty())
@@ -167,7 +169,6 @@ HGLRC QtGLPlatform::wglCreateContext(HDC dc) {
 
 bool QtGLPlatform::CanCreateContexts() {
   // A context fails exactly when Qt has no OpenGL to give any surface.
-  PreferOneRasterThread();
   QOpenGLContext probe;
   return probe.create() || Fail(ERROR_INVALID_OPERATION);
 }
