@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <utility>
 
 #include "gyroscope/commands.h"
@@ -13,6 +14,7 @@ namespace gyroscope {
 namespace {
 
 using math3d::ExpectNear;
+using math3d::SameBits;
 using TopTest = math3d::SteppedRunTest<Simulation>;
 
 const float Spin = HertzToRadiansPerSecond(10.0), SpinMomentum = InertiaZ * Spin;  // at start
@@ -94,6 +96,41 @@ TEST_F(TopTest, HeavyTopNutatesBetweenTheClosedFormLimits) {
   EXPECT_NEAR(lowest_tip, AxisLength * u, 0.005);
   EXPECT_NEAR(max_rate, -L3 * u / (InertiaX * (1 - u * u)), 0.05);
   EXPECT_NEAR(measured, turned, 0.02);  // with never the spike of a wrap
+}
+
+// Slowed, and slowed further mid-run, the top runs the very sub-steps of its run at
+// normal speed, the trace taking a point per millisecond of its time either way; a
+// single step while paused is 10 ms more of that run, recorded, and stays paused.
+TEST_F(TopTest, SlowMotionAndASingleStepRunTheSameSubsteps) {
+  std::uint32_t slow_ms = 0;
+  Simulation slow([&] { return slow_ms; });
+  const auto slow_frames = [&](int count) {
+    for (; count > 0; --count, slow.AdvanceFrame()) ++slow_ms;
+  };
+  slow.SetUpSimulation();
+  slow.AdvanceFrame();
+  for (Simulation* top : {&run, &slow}) {
+    SwitchGravity(*top, true);
+    Start(*top);
+  }
+  RunFor(1.0);
+  for (const auto& [slowdown, frames] : {std::pair{4u, 2000}, {10u, 5000}}) {
+    slow.SetSlowdown(slowdown);
+    slow_frames(frames);
+  }
+  const State& t = slow.state;
+  EXPECT_EQ(slow.LastTime(), run.LastTime());
+  EXPECT_TRUE(s.TraceX == t.TraceX && s.TraceZ == t.TraceZ && s.TracePos == t.TracePos);
+  Pause(run);
+  run.Step();
+  slow_frames(100);
+  Pause(slow);
+  EXPECT_TRUE(!s.Running && SameBits(s.Orientation, t.Orientation) &&
+              std::memcmp(&s.Momentum, &t.Momentum, sizeof s.Momentum) == 0);
+  EXPECT_EQ(s.MeasuredPrecession, t.MeasuredPrecession);
+  ASSERT_EQ(run.history.Added(), 102u);
+  EXPECT_EQ(run.history.Row(101)[0], 1.01);
+  EXPECT_EQ(slow.history.Row(101)[1], run.history.Row(101)[1]);
 }
 
 // A fast top precesses at about m g l / (Iz w3), its rate swinging between 0 and
