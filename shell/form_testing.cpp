@@ -153,7 +153,8 @@ void AnswerSaveDialog(const QString& path, const std::function<void(QFileDialog&
 }
 
 void ExpectRunTools(SceneForm& form, const record::History& history, const QString& program) {
-  const QList<QAction*> items = form.findChild<QMenu*>("Opcion")->actions().last(4);
+  const QList<QAction*> all = form.findChild<QMenu*>("Opcion")->actions();
+  const QList<QAction*> items = all.mid(all.indexOf(form.findChild<QAction*>("Graficas")) - 1, 4);
   EXPECT_TRUE(items[0]->isSeparator());
   EXPECT_EQ(QStringList({items[1]->text(), items[2]->text(), items[3]->text()}),
             QStringList({"&Gráficas", "&Exportar datos…", "Guardar &imagen…"}));
@@ -193,6 +194,37 @@ void ExpectRunTools(SceneForm& form, const record::History& history, const QStri
   record::WriteCsv(written, history);
   EXPECT_EQ(file.readAll().toStdString(), written.str());
   EXPECT_EQ(QImage(png).size(), form.findChild<QWidget*>("OpenGLPanel1")->size());
+}
+
+void ExpectTimeTools(SceneForm& form, const record::History& history,
+                     const std::function<std::uint32_t()>& slowdown) {
+  const QMenu* menu = form.findChild<QMenu*>("Lenta");
+  const QList<QAction*> items = form.findChild<QMenu*>("Opcion")->actions().last(2);
+  EXPECT_EQ(items, QList<QAction*>({menu->menuAction(), form.findChild<QAction*>("Paso")}));
+  QStringList texts;
+  for (const QAction* speed : menu->actions())
+    texts << speed->text() + (speed->isChecked() ? "*" : "");
+  EXPECT_EQ(texts, QStringList({"×1 (&normal)*", "×1/&2", "×1/&4", "×1/1&0"}));
+  // Alt and the first key, then the others into the menus that open.
+  const auto keys = [&form](const char* typed) {
+    QTest::keyClick(form.windowHandle(), *typed, Qt::AltModifier);
+    for (const char* key = typed + 1; *key; ++key)
+      QTest::keyClick(QApplication::activePopupWidget(), *key);
+  };
+  const auto step = [&] { return items[1]->isEnabled() ? 'P' : '-'; };
+  std::string steps;
+  keys("OC4");
+  for (const char* command : {"C", "P", "OP", "R"}) {
+    const std::size_t rows = history.Added();
+    keys(command);
+    steps += step();
+    ASSERT_TRUE(WaitForTicks(form, 1));  // a running frame starts the history
+    if (*command == 'O')
+      steps += std::to_string(history.Added() - rows);
+  }
+  EXPECT_EQ(steps, "-PP1P");
+  EXPECT_EQ(slowdown(), 4u);
+  EXPECT_TRUE(menu->actions()[2]->isChecked());
 }
 
 }  // namespace shell::testing

@@ -14,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <functional>
 #include <initializer_list>
 #include <memory>
@@ -57,6 +58,12 @@ void AnswerSaveDialog(const QString& path, const std::function<void(QFileDialog&
 // save this window's history and picture through our own dialogs, which suggest names
 // after `program`.
 void ExpectRunTools(SceneForm& form, const record::History& history, const QString& program);
+
+// The slow-motion submenu and the single step close "Opciones"; through access
+// keys, the speed chosen holds over a reset and the step, only while the run stands
+// still, records one row and stays paused. `slowdown` reads the simulation's.
+void ExpectTimeTools(SceneForm& form, const record::History& history,
+                     const std::function<std::uint32_t()>& slowdown);
 
 template <class Form>
 class FormFixture : public ::testing::Test {

@@ -90,6 +90,11 @@ TEST_F(TamselWindowTest, GraphsAndExportAtTheEndOfOpciones) {
   shell::testing::ExpectRunTools(*form, freebody::Program().history, "tamsel");
 }
 
+TEST_F(TamselWindowTest, SlowMotionAndSingleStepsAtTheEndOfOpciones) {
+  shell::testing::ExpectTimeTools(*form, freebody::Program().history,
+                                  [] { return freebody::Program().Slowdown(); });
+}
+
 TEST_F(TamselWindowTest, OutlivesAStormOfUserInput) {
   shell::testing::ExpectToOutliveAStorm(*form, 4,
                                         [] { return freebody::Program().World() != nullptr; });

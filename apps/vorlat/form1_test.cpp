@@ -125,6 +125,11 @@ TEST_F(VorlatWindowTest, GraphsAndExportAtTheEndOfOpciones) {
   shell::testing::ExpectRunTools(*form, gyroscope::Program().history, "vorlat");
 }
 
+TEST_F(VorlatWindowTest, SlowMotionAndSingleStepsAtTheEndOfOpciones) {
+  shell::testing::ExpectTimeTools(*form, gyroscope::Program().history,
+                                  [] { return gyroscope::Program().Slowdown(); });
+}
+
 TEST_F(VorlatWindowTest, OutlivesAStormOfUserInput) {
   shell::testing::ExpectToOutliveAStorm(*form, 1,
                                         [] { return gyroscope::Program().World() != nullptr; });
