@@ -198,33 +198,28 @@ void ExpectRunTools(SceneForm& form, const record::History& history, const QStri
 
 void ExpectTimeTools(SceneForm& form, const record::History& history,
                      const std::function<std::uint32_t()>& slowdown) {
-  const QMenu* menu = form.findChild<QMenu*>("Lenta");
-  const QList<QAction*> items = form.findChild<QMenu*>("Opcion")->actions().last(2);
-  EXPECT_EQ(items, QList<QAction*>({menu->menuAction(), form.findChild<QAction*>("Paso")}));
-  QStringList texts;
-  for (const QAction* speed : menu->actions())
-    texts << speed->text() + (speed->isChecked() ? "*" : "");
-  EXPECT_EQ(texts, QStringList({"×1 (&normal)*", "×1/&2", "×1/&4", "×1/1&0"}));
-  // Alt and the first key, then the others into the menus that open.
-  const auto keys = [&form](const char* typed) {
-    QTest::keyClick(form.windowHandle(), *typed, Qt::AltModifier);
-    for (const char* key = typed + 1; *key; ++key)
-      QTest::keyClick(QApplication::activePopupWidget(), *key);
-  };
-  const auto step = [&] { return items[1]->isEnabled() ? 'P' : '-'; };
-  std::string steps;
-  keys("OC4");
-  for (const char* command : {"C", "P", "OP", "R"}) {
+  const QMenu* speeds = form.findChild<QMenu*>("Lenta");
+  QAction* step = form.findChild<QAction*>("Paso");
+  EXPECT_EQ(form.findChild<QMenu*>("Opcion")->actions().last(2),
+            QList<QAction*>({speeds->menuAction(), step}));
+  QStringList captions;
+  for (const QAction* speed : speeds->actions())
+    captions << speed->text() + (speed->isChecked() ? "*" : "");
+  EXPECT_EQ(captions, QStringList({"×1 (&normal)*", "×1/&2", "×1/&4", "×1/1&0"}));
+  std::string steps;  // after each command, whether the step is on; the rows it added
+  for (const char* keys : {"OC4", "C", "P", "OP", "R"}) {
     const std::size_t rows = history.Added();
-    keys(command);
-    steps += step();
-    ASSERT_TRUE(WaitForTicks(form, 1));  // a running frame starts the history
-    if (*command == 'O')
+    QTest::keyClick(form.windowHandle(), *keys, Qt::AltModifier);  // the others into the menus
+    for (const char* key = keys + 1; *key; ++key)
+      QTest::keyClick(QApplication::activePopupWidget(), *key);
+    steps += step->isEnabled() ? 'P' : '-';
+    if (keys[1] == 'P')
       steps += std::to_string(history.Added() - rows);
+    ASSERT_TRUE(WaitForTicks(form, 1));  // a running frame starts the history
   }
-  EXPECT_EQ(steps, "-PP1P");
+  EXPECT_EQ(steps, "P-PP1P");
   EXPECT_EQ(slowdown(), 4u);
-  EXPECT_TRUE(menu->actions()[2]->isChecked());
+  EXPECT_TRUE(speeds->actions()[2]->isChecked());
 }
 
 }  // namespace shell::testing

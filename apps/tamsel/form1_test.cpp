@@ -86,13 +86,10 @@ TEST_F(TamselWindowTest, MomentumRoundTripsAndABadNumberKeepsThePanelOpen) {
   EXPECT_EQ(Texts(boxes), QStringList({"0,25", "-0,00100000004749745", "0,200000002980232"}));
 }
 
-TEST_F(TamselWindowTest, GraphsAndExportAtTheEndOfOpciones) {
-  shell::testing::ExpectRunTools(*form, freebody::Program().history, "tamsel");
-}
-
-TEST_F(TamselWindowTest, SlowMotionAndSingleStepsAtTheEndOfOpciones) {
+TEST_F(TamselWindowTest, GraphsExportSlowMotionAndStepsAtTheEndOfOpciones) {
   shell::testing::ExpectTimeTools(*form, freebody::Program().history,
                                   [] { return freebody::Program().Slowdown(); });
+  shell::testing::ExpectRunTools(*form, freebody::Program().history, "tamsel");
 }
 
 TEST_F(TamselWindowTest, OutlivesAStormOfUserInput) {

@@ -121,13 +121,10 @@ TEST_F(VorlatWindowTest, TheDrawingNeverTakesTheKeysNorEndsTheProgram) {
   EXPECT_EQ(deactivated.count(), 0);
 }
 
-TEST_F(VorlatWindowTest, GraphsAndExportAtTheEndOfOpciones) {
-  shell::testing::ExpectRunTools(*form, gyroscope::Program().history, "vorlat");
-}
-
-TEST_F(VorlatWindowTest, SlowMotionAndSingleStepsAtTheEndOfOpciones) {
+TEST_F(VorlatWindowTest, GraphsExportSlowMotionAndStepsAtTheEndOfOpciones) {
   shell::testing::ExpectTimeTools(*form, gyroscope::Program().history,
                                   [] { return gyroscope::Program().Slowdown(); });
+  shell::testing::ExpectRunTools(*form, gyroscope::Program().history, "vorlat");
 }
 
 TEST_F(VorlatWindowTest, OutlivesAStormOfUserInput) {
