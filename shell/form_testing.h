@@ -59,9 +59,9 @@ void AnswerSaveDialog(const QString& path, const std::function<void(QFileDialog&
 // after `program`.
 void ExpectRunTools(SceneForm& form, const record::History& history, const QString& program);
 
-// The slow-motion submenu and the single step close "Opciones"; through access
-// keys, the speed chosen holds over a reset and the step, only while the run stands
-// still, records one row and stays paused. `slowdown` reads the simulation's.
+// Slow motion (normal at first) and the single step close "Opciones"; by access keys,
+// the speed chosen (`slowdown` reads the simulation's) holds over a reset and the
+// step, only on while the run stands still, records one row and stays paused.
 void ExpectTimeTools(SceneForm& form, const record::History& history,
                      const std::function<std::uint32_t()>& slowdown);
 
