@@ -97,6 +97,7 @@ class SteppedRun {
   }
   // Microseconds the clock has advanced the world since the first frame.
   std::uint64_t ClockMicroseconds() const { return frames_.SteppedMicroseconds(); }
+  // Only with a world.
   WorldType& MutableWorld() { return *world_; }
 
  private:

@@ -79,7 +79,7 @@ class SubstepClock {
   bool started_ = false;
   std::uint32_t last_ms_ = 0;
   std::uint32_t us_per_ms_ = 1000;  // of world time per millisecond of the counter
-  std::uint64_t carried_us_ = 0;    // clock time not yet stepped, under one sub-step
+  std::uint64_t carried_us_ = 0;    // world time not yet stepped, under one sub-step
   std::uint64_t stepped_us_ = 0;
 };
 
