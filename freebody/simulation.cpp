@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "freebody/record.h"
+#include "math/check.h"
 
 namespace freebody {
 
@@ -12,6 +13,22 @@ Simulation::Simulation(math3d::MillisecondClock clock)
 void Simulation::AdvanceFrame() {
   if (!StepToClock([this](double t) { return RecordRow(t, *World()); }))
     return;
+  KeepOrientations();
+}
+
+void Simulation::Step() {
+  RB_CHECK(!state.Running, "Simulation");
+  if (!World())
+    return;
+  state.Running = true;
+  MutableWorld().LoadRunningMotion();
+  StepRunning([this](double t) { return RecordRow(t, *World()); });
+  KeepOrientations();
+  state.Running = false;
+  ResetWorld();  // held still again, as a pause leaves it
+}
+
+void Simulation::KeepOrientations() {
   state.BlockOrientation = World()->Source(BlockBody).Orientation;
   state.FrameOrientation = World()->Source(FrameBody).Orientation;
 }

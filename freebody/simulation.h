@@ -20,6 +20,14 @@ class Simulation : public math3d::SteppedRun<State, simulation_world, MaxStepMic
   // of MaxStep, recording the history's rows on the way, and writes the orientations reached back
   // into the state, where pause, reset and the scroll bars start from. Nothing without a world.
   void AdvanceFrame();
+  // While paused: 10 ms of the motion a run has from the orientation on show (the
+  // momentum a start gives, turning at once), recorded as running frames record
+  // it, and still paused. Nothing without a world.
+  void Step();
+
+ private:
+  // What the world reached, into the state.
+  void KeepOrientations();
 };
 
 // The program's one block, which the window drives.

@@ -31,6 +31,17 @@ void simulation_world::ResetBodies() {
   for (RigidBody& body : aBodies) body.InverseBodyInertiaTensor = InverseBodyInertia();
 }
 
+void simulation_world::LoadRunningMotion() {
+  RigidBody& block = aBodies[BlockBody];
+  for (BodyConfiguration& configuration : block.aConfigurations)
+    configuration.AngularMomentum = state_.InitialMomentum;
+  BodyConfiguration& now = block.aConfigurations[SourceIndex];
+  now.InverseWorldInertiaTensor =
+      now.Orientation * block.InverseBodyInertiaTensor * math3d::Transpose(now.Orientation);
+  now.AngularVelocity = now.InverseWorldInertiaTensor * now.AngularMomentum;
+  aBodies[FrameBody].aConfigurations[SourceIndex].AngularVelocity = FrameTurn(now.AngularVelocity);
+}
+
 void simulation_world::Simulate(float dt) {
   if (dt <= 0.0f)
     return;
@@ -60,10 +71,12 @@ void simulation_world::Integrate(float h) {
                                           math3d::Transpose(blockTarget.Orientation);
   blockTarget.AngularVelocity = blockTarget.InverseWorldInertiaTensor * blockTarget.AngularMomentum;
 
+  frameTarget.AngularVelocity = FrameTurn(blockTarget.AngularVelocity);
+}
+
+Vector3 simulation_world::FrameTurn(const Vector3& block_velocity) const {
   // The rotating frame cancels the block's turn about the vertical.
-  frameTarget.AngularVelocity = state_.Running && state_.RotatingView
-                                    ? Vector3(0, 0, -blockTarget.AngularVelocity.GetZ())
-                                    : Vector3();
+  return state_.Running && state_.RotatingView ? Vector3(0, 0, -block_velocity.GetZ()) : Vector3();
 }
 
 }  // namespace freebody

@@ -36,6 +36,10 @@ class simulation_world {
   // Loads the state into both configurations of both bodies; the block gets
   // InitialMomentum only while running.
   void ResetBodies();
+  // Running, the motion a running sub-step leaves at the orientation on show:
+  // InitialMomentum, the velocity it gives there and the view's turn against it.
+  // A start instead begins at rest for one sub-step.
+  void LoadRunningMotion();
   // One real-time sub-step: integrates only while running, then swaps.
   void Simulate(float dt);
   void Integrate(float h);
@@ -49,6 +53,9 @@ class simulation_world {
   RigidBody aBodies[2];
 
  private:
+  // The observer frame's velocity against the block's.
+  Vector3 FrameTurn(const Vector3& block_velocity) const;
+
   const State& state_;
 };
 

@@ -30,6 +30,9 @@ inline constexpr float MaxStep = math3d::StepSeconds(MaxStepMicroseconds);
 static_assert(MaxStep == 0.0001f);
 
 inline constexpr int TraceLength = 2000;
+// World time between two points of the trace at least: frames at normal speed come
+// a millisecond or more apart, slowed ones are gathered into one point per millisecond.
+inline constexpr std::uint32_t TraceSpacingUs = 1000;
 // Where the trace starts: twice the axle's length along the initial axle.
 inline constexpr float InitialTipDistance = 0.8f;
 

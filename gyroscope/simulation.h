@@ -19,6 +19,9 @@ class Simulation : public math3d::SteppedRun<State, simulation_world, MaxStepMic
   // of MaxStep, recording the history's rows on the way, then records the tip into
   // the trace. Nothing without a world.
   void AdvanceFrame();
+  // While paused: 10 ms of the running motion, recorded as running frames record
+  // it, and still paused. Nothing without a world.
+  void Step();
 };
 
 // The program's one top, which the window drives.

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <utility>
@@ -13,6 +14,7 @@ namespace gyroscope {
 namespace {
 
 using math3d::ExpectNear;
+using math3d::SameBits;
 using TopTest = math3d::SteppedRunTest<Simulation>;
 
 const float Spin = HertzToRadiansPerSecond(10.0), SpinMomentum = InertiaZ * Spin;  // at start
@@ -94,6 +96,26 @@ TEST_F(TopTest, HeavyTopNutatesBetweenTheClosedFormLimits) {
   EXPECT_NEAR(lowest_tip, AxisLength * u, 0.005);
   EXPECT_NEAR(max_rate, -L3 * u / (InertiaX * (1 - u * u)), 0.05);
   EXPECT_NEAR(measured, turned, 0.02);  // with never the spike of a wrap
+}
+
+// Slowed, and more so mid-run, the top runs its normal run's sub-steps and trace (a
+// point per ms of its time); a step while paused is 10 ms more of that run, recorded.
+TEST_F(TopTest, SlowMotionAndASingleStepRunTheSameSubsteps) {
+  std::uint32_t slow_ms = 0;
+  Simulation slow([&] { return slow_ms; });
+  slow.SetUpSimulation();
+  for (Simulation* top : {&run, &slow}) SwitchGravity(*top, true), Start(*top);
+  slow.AdvanceFrame();
+  RunFor(1.0);
+  for (const auto& [slowdown, until_ms] : {std::pair{4u, 2000u}, {10u, 7000u}})
+    for (slow.SetSlowdown(slowdown); slow_ms < until_ms; slow.AdvanceFrame()) ++slow_ms;
+  EXPECT_TRUE(s.TraceX == slow.state.TraceX && s.TracePos == slow.state.TracePos);
+  Pause(run);
+  run.Step();
+  for (; slow_ms < 7100; slow.AdvanceFrame()) ++slow_ms;
+  EXPECT_TRUE(!s.Running && SameBits(s.Orientation, slow.state.Orientation));
+  ASSERT_TRUE(run.history.Added() == 102 && slow.history.Added() == 102);
+  EXPECT_TRUE(std::ranges::equal(run.history.Row(101), slow.history.Row(101)));
 }
 
 // A fast top precesses at about m g l / (Iz w3), its rate swinging between 0 and

@@ -65,11 +65,13 @@ struct State {
   std::int32_t RevolutionMark = 0;
   std::int32_t RevolutionCount = 0;
 
-  // Ring of the tip's recent positions, one per frame; TracePos is the next slot.
+  // Ring of the tip's recent positions, one per frame that ends TraceSpacingUs or
+  // more after the last point; TracePos is the next slot.
   TraceRing TraceX = FilledRing(InitialTip.GetX());
   TraceRing TraceY = FilledRing(InitialTip.GetY());
   TraceRing TraceZ = FilledRing(InitialTip.GetZ());
   int TracePos = 0;
+  std::uint32_t UntracedUs = 0;  // world time since the last point, under TraceSpacingUs
 
   bool Running = false;
   bool ShowAxes = true;

@@ -7,7 +7,12 @@ void ClearTrace(State& state) {
   state.TracePos = 0;
 }
 
-void RecordTrace(State& state) {
+void RecordTrace(State& state, std::uint64_t advanced_us) {
+  if (state.UntracedUs + advanced_us < TraceSpacingUs) {
+    state.UntracedUs += std::uint32_t(advanced_us);
+    return;
+  }
+  state.UntracedUs = 0;
   if (!state.ShowTrajectory)
     return;
   const int slot = state.TracePos;

@@ -35,23 +35,29 @@ TEST(Math3dTest, ProductsNormalizeEulerOrientationAndOrthonormalize) {
 }
 
 // The first frame only starts; then whole sub-steps only, the rest carried to the
-// next frame, in step across long runs, a gap past 2^18 s and the counter's wrap.
-TEST(SubstepClockTest, WholeStepsCarryTheRestAcrossLongRunsAndTheWrap) {
+// next frame, in step across long runs, a gap past 2^18 s and the counter's wrap, at
+// normal speed and slowed. A change of speed carries the time since the last frame
+// at the speed before it: one `lead` ms after that frame, here across the wrap.
+TEST(SubstepClockTest, WholeStepsCarryTheRestAcrossLongRunsSlowMotionAndTheWrap) {
   const struct {
-    std::uint32_t frames, ms, step_us;
+    std::uint32_t lead, slowdown, frames, ms, step_us;
     std::uint64_t steps;  // in all these frames
     double time;          // stepped by their end
-  } cases[] = {{2, 0, 10000, 0, 0.0},
-               {1, 25, 10000, 2, 0.02},
-               {1, 5, 10000, 1, 0.03},
-               {1, 1, 400, 2, 0.0308},
-               {2, 1, 400, 5, 0.0328},
-               {1, 1, 100, 12, 0.0340},
-               {300, 1000, 10000, 30000, 300.034},
-               {1, 300000u * 1000u, 10000, 300000u * 100u, 300300.034}};
+  } cases[] = {{0, 1, 2, 0, 10000, 0, 0.0},
+               {0, 1, 1, 25, 10000, 2, 0.02},
+               {0, 1, 1, 5, 10000, 1, 0.03},
+               {0, 1, 1, 1, 400, 2, 0.0308},
+               {0, 1, 2, 1, 400, 5, 0.0328},
+               {0, 1, 1, 1, 100, 12, 0.0340},
+               {300, 4, 1, 5, 100, 3012, 0.3352},  // 300 ms at 1 and 5 at 1/4
+               {0, 10, 300, 1000, 10000, 3000, 30.3352},
+               {0, 1, 300, 1000, 10000, 30000, 330.3352},
+               {0, 1, 1, 300000u * 1000u, 10000, 300000u * 100u, 300330.3352},
+               {0, 2, 1, 300000u * 1000u, 10000, 300000u * 50u, 450330.3352}};
   SubstepClock clock;
   std::uint32_t now = 0xFFFFFF00u;  // the counter wraps in the first second
   for (const auto& c : cases) {
+    clock.ChangeSpeed(now += c.lead, c.slowdown);
     std::uint64_t steps = 0;
     for (std::uint32_t i = 0; i < c.frames; ++i)
       clock.RunFrame(now += c.ms, c.step_us, [&steps](float) { ++steps; });

@@ -19,9 +19,10 @@ namespace math3d {
 template <class State, class WorldType, std::uint32_t StepUs>
 class SteppedRun {
  public:
-  // Microseconds of running time between two recorded rows.
+  // Microseconds of running time between two recorded rows, and in a single step.
   static constexpr std::uint32_t RecordUs = 10000;
-  static_assert(StepUs > 0 && RecordUs % StepUs == 0);
+  static constexpr std::uint32_t SingleStepUs = 10000;
+  static_assert(StepUs > 0 && RecordUs % StepUs == 0 && SingleStepUs % StepUs == 0);
 
   // The program's start, without a world; frames read `clock`, rows have `columns`.
   SteppedRun(std::vector<std::string> columns, MillisecondClock clock)
@@ -56,6 +57,10 @@ class SteppedRun {
   }
   // Frames follow `clock` from now on; the next frame only reads it.
   void SetClock(MillisecondClock clock) { frames_ = FrameClock(std::move(clock)); }
+  // Slow motion: from now on the world advances 1/slowdown as fast as the clock
+  // (a divisor of 1000); resets keep it.
+  void SetSlowdown(std::uint32_t slowdown) { frames_.ChangeSpeed(slowdown); }
+  std::uint32_t Slowdown() const { return frames_.Slowdown(); }
 
   State state;
   // Rows since the last reset, cleared by the commands that start over: one at
@@ -75,23 +80,45 @@ class SteppedRun {
       frames_.Advance(StepUs, [this](float h) { world_->Simulate(h); });
       return true;
     }
+    StartHistory(row);
+    frames_.Advance(StepUs, [&](float h) { RunningSubstep(h, row); });
+    return true;
+  }
+  // Advances the world by SingleStepUs of running time, recording as running
+  // frames do, without the clock; the caller has set Running. False without a world.
+  template <class Row>
+  bool StepRunning(Row&& row) {
+    if (!world_)
+      return false;
+    StartHistory(row);
+    for (std::uint32_t us = 0; us < SingleStepUs; us += StepUs)
+      RunningSubstep(StepSeconds(StepUs), row);
+    return true;
+  }
+  // Microseconds the clock has advanced the world since the first frame.
+  std::uint64_t ClockMicroseconds() const { return frames_.SteppedMicroseconds(); }
+  // Only with a world.
+  WorldType& MutableWorld() { return *world_; }
+
+ private:
+  template <class Row>
+  void StartHistory(Row& row) {
     if (history.Added() == 0) {
       history.Add(row(0.0));
       unrecorded_us_ = 0;
     }
-    frames_.Advance(StepUs, [&](float h) {
-      world_->Simulate(h);
-      unrecorded_us_ += StepUs;
-      if (unrecorded_us_ == RecordUs) {
-        unrecorded_us_ = 0;
-        // Whole microseconds, divided once: t is the double nearest the exact time.
-        history.Add(row(double(history.Added() * RecordUs) / 1e6));
-      }
-    });
-    return true;
+  }
+  template <class Row>
+  void RunningSubstep(float h, Row& row) {
+    world_->Simulate(h);
+    unrecorded_us_ += StepUs;
+    if (unrecorded_us_ == RecordUs) {
+      unrecorded_us_ = 0;
+      // Whole microseconds, divided once: t is the double nearest the exact time.
+      history.Add(row(double(history.Added() * RecordUs) / 1e6));
+    }
   }
 
- private:
   std::unique_ptr<WorldType> world_;
   FrameClock frames_;
   std::uint32_t unrecorded_us_ = 0;  // running time since the last row

@@ -192,4 +192,27 @@ void ExpectRunTools(SceneForm& form, const record::History& history, const QStri
   EXPECT_EQ(QImage(png).size(), form.findChild<QWidget*>("OpenGLPanel1")->size());
 }
 
+void ExpectTimeTools(SceneForm& form, const record::History& history,
+                     const std::function<std::uint32_t()>& slowdown) {
+  const QMenu* speeds = form.findChild<QMenu*>("Lenta");
+  QAction* step = form.findChild<QAction*>("Paso");
+  EXPECT_EQ(form.findChild<QMenu*>("Opcion")->actions().last(2),
+            QList<QAction*>({speeds->menuAction(), step}));
+  EXPECT_TRUE(speeds->actions()[0]->isChecked() && slowdown() == 1);
+  std::string steps;  // after each command, whether the step is on; the rows it added
+  for (const char* keys : {"OC4", "C", "P", "OP", "R"}) {
+    const std::size_t rows = history.Added();
+    QTest::keyClick(form.windowHandle(), *keys, Qt::AltModifier);  // the others into the menus
+    for (const char* key = keys + 1; *key; ++key)
+      QTest::keyClick(QApplication::activePopupWidget(), *key);
+    steps += step->isEnabled() ? 'P' : '-';
+    if (keys[1] == 'P')
+      steps += std::to_string(history.Added() - rows);
+    ASSERT_TRUE(WaitForTicks(form, 1));  // a running frame starts the history
+  }
+  EXPECT_EQ(steps, "P-PP1P");
+  EXPECT_EQ(slowdown(), 4u);
+  EXPECT_TRUE(speeds->actions()[2]->isChecked());
+}
+
 }  // namespace shell::testing

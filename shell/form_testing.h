@@ -14,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <functional>
 #include <initializer_list>
 #include <memory>
@@ -48,6 +49,12 @@ void ExpectToOutliveAStorm(SceneForm& form, unsigned seed,
 // save this window's history and picture through our own dialogs, which suggest names
 // after `program`.
 void ExpectRunTools(SceneForm& form, const record::History& history, const QString& program);
+
+// Slow motion (normal at first) and the single step close "Opciones"; by access keys,
+// the speed chosen (`slowdown` reads the simulation's) holds over a reset and the
+// step, only on while the run stands still, records one row and stays paused.
+void ExpectTimeTools(SceneForm& form, const record::History& history,
+                     const std::function<std::uint32_t()>& slowdown);
 
 template <class Form>
 class FormFixture : public ::testing::Test {

@@ -62,6 +62,10 @@ void SceneForm::AnimTimer1Timer() {
   if (!elapsed)
     return;  // the display would not show this frame
   ViewCamera().Tick(*elapsed);
+  PresentFrame();
+}
+
+void SceneForm::PresentFrame() {
   widgets_.panel->repaint();
   AfterTick();
   // The readouts that changed paint now: an update still pending at the next

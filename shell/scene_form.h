@@ -50,6 +50,8 @@ class SceneForm : public MainForm {
 
   // Which ticks present a frame; unpaced, every one does.
   FramePacer& Pacer() { return pacer_; }
+  // Draws the panel and writes the readouts now, as a tick does.
+  void PresentFrame();
 
  signals:
   // After each frame a tick presented, its readouts written.

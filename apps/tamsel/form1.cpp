@@ -4,6 +4,7 @@
 #include "freebody/commands.h"
 #include "freebody/scene.h"
 #include "shell/run_tools.h"
+#include "shell/time_tools.h"
 #include "ui_form1.h"
 
 namespace tamsel {
@@ -42,6 +43,11 @@ TForm1::TForm1(QWidget* parent)
                          {"body_omega_z", "ω´z (rad/s)", QColor(0, 80, 220)}}},
                        {1e-4, {{"kinetic", "Ec (J)", QColor(30, 30, 30)}}},
                        {10.0, {{"axis_angle", "ángulo y´ – L (°)", QColor(140, 0, 170)}}}});
+  new shell::TimeTools(*this,
+                       {{ui_->Lenta1, ui_->Lenta2, ui_->Lenta4, ui_->Lenta10},
+                        ui_->Paso,
+                        {ui_->Comenzar, ui_->Reset}},
+                       shell::ControlsOf(freebody::Program()));
 }
 
 TForm1::~TForm1() {

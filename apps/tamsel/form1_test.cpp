@@ -86,7 +86,9 @@ TEST_F(TamselWindowTest, MomentumRoundTripsAndABadNumberKeepsThePanelOpen) {
   EXPECT_EQ(Texts(boxes), QStringList({"0,25", "-0,00100000004749745", "0,200000002980232"}));
 }
 
-TEST_F(TamselWindowTest, GraphsAndExportAtTheEndOfOpciones) {
+TEST_F(TamselWindowTest, GraphsExportSlowMotionAndStepsAtTheEndOfOpciones) {
+  shell::testing::ExpectTimeTools(*form, freebody::Program().history,
+                                  [] { return freebody::Program().Slowdown(); });
   shell::testing::ExpectRunTools(*form, freebody::Program().history, "tamsel");
 }
 

@@ -6,6 +6,7 @@
 #include "gyroscope/measures.h"
 #include "gyroscope/scene.h"
 #include "shell/run_tools.h"
+#include "shell/time_tools.h"
 #include "ui_form1.h"
 
 TForm1* Form1 = nullptr;
@@ -54,6 +55,11 @@ TForm1::TForm1(QWidget* parent)
                        {0.05,
                         {{"measured_precession", "fp medida (Hz)", blue, RadiansToHertz},
                          {"theoretical_precession", "fp teórica (Hz)", red, RadiansToHertz}}}});
+  new shell::TimeTools(*this,
+                       {{ui_->Lenta1, ui_->Lenta2, ui_->Lenta4, ui_->Lenta10},
+                        ui_->Paso,
+                        {ui_->Comenzar, ui_->Reset}},
+                       shell::ControlsOf(gyroscope::Program()));
 }
 
 TForm1::~TForm1() {

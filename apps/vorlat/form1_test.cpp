@@ -121,7 +121,9 @@ TEST_F(VorlatWindowTest, TheDrawingNeverTakesTheKeysNorEndsTheProgram) {
   EXPECT_EQ(deactivated.count(), 0);
 }
 
-TEST_F(VorlatWindowTest, GraphsAndExportAtTheEndOfOpciones) {
+TEST_F(VorlatWindowTest, GraphsExportSlowMotionAndStepsAtTheEndOfOpciones) {
+  shell::testing::ExpectTimeTools(*form, gyroscope::Program().history,
+                                  [] { return gyroscope::Program().Slowdown(); });
   shell::testing::ExpectRunTools(*form, gyroscope::Program().history, "vorlat");
 }
 
