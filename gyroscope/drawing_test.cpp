@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "gyroscope/commands.h"
 #include "scene/scene_testing.h"
 
@@ -49,6 +51,32 @@ TEST_F(TopDrawingTest, DrawsTheStateAndInitialisingAgainKeepsTheConditionsAndThe
   const QRect level(Screen(-0.1, DiscFace) - QPoint(0, 6), QSize(24, 12));
   EXPECT_GT(CountPixels(picture, Red, 80, level), 30);
   EXPECT_EQ(CountPixels(picture, Red, 80, QRect(Screen(0.25, 0.15), Screen(0.4, -0.15))), 0);
+}
+
+// The axle turned 45 degrees away from the eye: L and omega along it to the right,
+// the weight's torque to the left, each in its colour while shown (none without gravity).
+TEST_F(TopDrawingTest, ArrowsOfMomentumVelocityAndTorqueInTheirColours) {
+  SetEulerAngles(run, 45.0f, 270.0f, 0.0f);
+  const auto colour = [](const float* c) { return QColor::fromRgbF(c[0], c[1], c[2]); };
+  const QColor colours[] = {colour(scene::MomentumColour), colour(scene::VelocityColour),
+                            colour(scene::TorqueColour)};
+  const QRect left(0, 0, 195, 400), right(205, 0, 195, 400);
+  const struct {
+    bool shown, gravity;
+    std::array<bool, 3> drawn;  // L, omega, torque
+  } cases[] = {
+      {false, true, {}}, {true, false, {true, true, false}}, {true, true, {true, true, true}}};
+  for (const auto& [shown, gravity, drawn] : cases) {
+    s.ShowVectors = shown;
+    SwitchGravity(run, gravity);
+    const QImage picture = Paint();
+    for (int i = 0; i < 3; ++i) {
+      SCOPED_TRACE(testing::Message() << shown << gravity << i);
+      const QRect& side = i < 2 ? right : left;
+      EXPECT_EQ(CountPixels(picture, colours[i], 60, side) > 40, drawn[i]);
+      EXPECT_EQ(CountPixels(picture, colours[i], 60, i < 2 ? left : right), 0);
+    }
+  }
 }
 
 }  // namespace
