@@ -14,8 +14,11 @@
 #include <random>
 #include <sstream>
 
+#include "components/openglpanel/opengl_panel.h"
 #include "record/history.h"
+#include "scene/scene_gl.h"
 #include "shell/graphs_strip.h"
+#include "testing/pixels.h"
 
 namespace shell::testing {
 namespace {
@@ -153,11 +156,13 @@ void AnswerSaveDialog(const QString& path, const std::function<void(QFileDialog&
 }
 
 void ExpectRunTools(SceneForm& form, const record::History& history, const QString& program) {
-  const QList<QAction*> items = form.findChild<QMenu*>("Opcion")->actions().last(4);
+  const QList<QAction*> all = form.findChild<QMenu*>("Opcion")->actions();
+  const QList<QAction*> items = all.mid(all.indexOf(form.findChild<QAction*>("Graficas")) - 1);
   EXPECT_TRUE(items[0]->isSeparator());
-  EXPECT_EQ(QStringList({items[1]->text(), items[2]->text(), items[3]->text()}),
-            QStringList({"&Gráficas", "&Exportar datos…", "Guardar &imagen…"}));
-  EXPECT_TRUE(items[1]->isCheckable() && !items[1]->isChecked());
+  EXPECT_EQ(QStringList({items[1]->text(), items[2]->text(), items[3]->text(), items[4]->text()}),
+            QStringList({"&Gráficas", "&Exportar datos…", "Guardar &imagen…", "&Vectores"}));
+  for (QAction* switched : {items[1], items[4]})
+    EXPECT_TRUE(switched->isCheckable() && !switched->isChecked());
   // The window grows to hold the strip under every control.
   QWidget* client = form.centralWidget();
   const QSize size = form.size(), client_size = client->size();
@@ -193,6 +198,15 @@ void ExpectRunTools(SceneForm& form, const record::History& history, const QStri
   record::WriteCsv(written, history);
   EXPECT_EQ(file.readAll().toStdString(), written.str());
   EXPECT_EQ(QImage(png).size(), form.findChild<QWidget*>("OpenGLPanel1")->size());
+
+  // L's arrow and its line of the legend, while the item is checked.
+  const float* rgb = scene::MomentumColour;
+  for (bool checked : {true, false}) {
+    items[4]->trigger();
+    const QImage drawing = form.findChild<TOpenGLPanel*>("OpenGLPanel1")->Capture();
+    EXPECT_EQ(testkit::CountPixels(drawing, QColor::fromRgbF(rgb[0], rgb[1], rgb[2]), 60) > 100,
+              checked);
+  }
 }
 
 }  // namespace shell::testing

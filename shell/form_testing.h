@@ -53,9 +53,9 @@ void ExpectToOutliveAStorm(SceneForm& form, unsigned seed,
 // `look`, writes `path` as its file name and presses Return.
 void AnswerSaveDialog(const QString& path, const std::function<void(QFileDialog&)>& look);
 
-// The items at the end of "Opciones" show the strip under the window, growing it, and
+// The items at the end of "Opciones" show the strip under the window, growing it,
 // save this window's history and picture through our own dialogs, which suggest names
-// after `program`.
+// after `program`, and switch the arrows on.
 void ExpectRunTools(SceneForm& form, const record::History& history, const QString& program);
 
 template <class Form>
