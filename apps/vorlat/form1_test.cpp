@@ -7,6 +7,7 @@
 #include <QStandardPaths>
 #include <QWindow>
 
+#include <cmath>
 #include <numbers>
 
 #include "components/openglpanel/opengl_panel.h"
@@ -104,7 +105,8 @@ TEST_F(VorlatWindowTest, ReadoutsFollowTheConditionsAndGravityAndABadNumberStore
 }
 
 // The drawing is part of the window: a real click on it leaves the keys with the
-// window, and no window inside it counts as another window of the program.
+// window, a real drag turns the view and nothing else, and no window inside it
+// counts as another window of the program.
 TEST_F(VorlatWindowTest, TheDrawingNeverTakesTheKeysNorEndsTheProgram) {
   if (QStandardPaths::findExecutable("xdotool").isEmpty())
     GTEST_SKIP() << "xdotool makes the real click";
@@ -114,6 +116,14 @@ TEST_F(VorlatWindowTest, TheDrawingNeverTakesTheKeysNorEndsTheProgram) {
                                 QString::number(at.y()), "click", "1", "keydown", "Left"});
   EXPECT_TRUE(QTest::qWaitFor([&] { return form->ViewCamera().ViewYawRate != 0.0f; }));
   QProcess::execute("xdotool", {"keyup", "Left"});
+  const shell::Camera& camera = form->ViewCamera();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return camera.ViewYawRate == 0.0f; }));
+  const float yaw = camera.ViewYaw, pitch = camera.ViewPitch;
+  QProcess::execute(
+      "xdotool", {"mousedown", "1", "mousemove_relative", "--sync", "40", "-20", "mouseup", "1"});
+  EXPECT_TRUE(QTest::qWaitFor([&] { return std::abs(camera.ViewYaw - yaw - 20) < 1e-3; }));
+  EXPECT_NEAR(camera.ViewPitch - pitch, -10, 1e-3);
+  EXPECT_EQ(State(), "&Comenzar CROC");
   EXPECT_EQ(QGuiApplication::focusWindow(), form->windowHandle());
   QWindow inner(form->windowHandle());
   inner.show(), inner.requestActivate();
