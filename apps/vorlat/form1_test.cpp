@@ -2,6 +2,7 @@
 #include "apps/vorlat/form1.h"
 
 #include <QGuiApplication>
+#include <QPlainTextEdit>
 #include <QProcess>
 #include <QScrollBar>
 #include <QStandardPaths>
@@ -40,7 +41,8 @@ TEST_F(VorlatWindowTest, MenusFollowTheirCommandsAndAccessKeysAndThePanelsOpenOv
     Item(item)->trigger();
     EXPECT_EQ(Item(item)->text(), caption);
   }
-  // Help and about open while the top runs on; all texts fit, with the conditions open too.
+  // Help and about open while the top runs on; all texts fit, the help unscrolled, with the
+  // conditions open too.
   for (const auto& [item, panel, ok] :
        {std::tuple{"Ayuda", "Panel3", "BitBtn3"}, {"Acerca", "Panel1", "BitBtn2"}}) {
     Item(item)->trigger();
@@ -48,6 +50,8 @@ TEST_F(VorlatWindowTest, MenusFollowTheirCommandsAndAccessKeysAndThePanelsOpenOv
     EXPECT_EQ(State(), "&Pausa CRO- run");
     EXPECT_FALSE(Control<QPushButton>(ok)->icon().isNull());
   }
+  const QScrollBar* help_bar = Control<QPlainTextEdit>("Memo1")->verticalScrollBar();
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !help_bar->isVisible(); }));  // once laid out
   Control<QWidget>("Panel2")->show();
   shell::testing::ExpectLabelsFit(*form);
   EXPECT_NE(Text("LabelRegistro1"), "Label1");  // our own text replaced the layout's
