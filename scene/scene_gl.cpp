@@ -83,8 +83,8 @@ void DrawArrows(std::span<const Arrow> arrows, float longest) {
       continue;
     const float length = std::min(magnitude * arrow.scale, longest);
     const float head = std::min(6.0f * arrow.radius, length);
-    // Turn +z onto the vector: about z x v by the angle between them, or half a
-    // turn about x when v points straight down.
+    // Turn +z onto the vector: about z x v by the angle between them, or about x
+    // when v lies along z (no turn up, half a turn down).
     const math3d::Vector3 v = (1.0f / magnitude) * arrow.vector;
     const float degrees = std::acos(std::clamp(v.GetZ(), -1.0f, 1.0f)) * 180.0f / math3d::Pi;
     const bool down = v.GetX() == 0.0f && v.GetY() == 0.0f;
