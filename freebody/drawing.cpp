@@ -3,6 +3,7 @@
 #include <GL/gl.h>
 
 #include "freebody/parameters.h"
+#include "freebody/world.h"
 
 namespace freebody {
 namespace {
@@ -41,6 +42,20 @@ void DrawAxes() {
   glEnd();
 }
 
+// Paused, the world holds no momentum; running or on the next start, the block has
+// InitialMomentum (no command changes it during a run). Both arrows come from it
+// and the orientation, seen from the observer frame as the block is.
+void DrawVectors(const State& state) {
+  const Matrix3x3& r = state.BlockOrientation;
+  const Vector3& momentum = state.InitialMomentum;
+  const Vector3 omega = r * (InverseBodyInertia() * (math3d::Transpose(r) * momentum));
+  const scene::Arrow arrows[] = {{momentum, MomentumScale, 0.05f, scene::MomentumColour},
+                                 {omega, VelocityScale, 0.075f, scene::VelocityColour}};
+  scene::PushTurned(state.FrameOrientation);
+  scene::DrawArrows(arrows, LongestArrow);
+  glPopMatrix();
+}
+
 }  // namespace
 
 void Drawing::Compile() {
@@ -60,6 +75,8 @@ void Drawing::Draw(const State& state) const {
   glColor3f(1, 1, 1);
   scene::DrawRoom(WorldSize / 2);
   glPopMatrix();
+  if (state.ShowVectors)
+    DrawVectors(state);
 }
 
 }  // namespace freebody

@@ -47,5 +47,25 @@ TEST_F(BlockDrawingTest, BlockAxesRoomAndRotatingViewFollowTheState) {
   EXPECT_LT(s.FrameOrientation(0, 0), 0.5f);
 }
 
+// Tilted, the block turns and omega circles L, which stands still in the ground
+// view, above all the block can reach; paused, the arrows are those the run goes on with.
+TEST_F(BlockDrawingTest, MomentumStandsStillWhileTheBlockTurns) {
+  s.ShowVectors = true;
+  SetEulerAngles(run, {0, 30, 0});
+  Start(run);
+  const float* rgb = scene::MomentumColour;
+  const QColor cyan = QColor::fromRgbF(rgb[0], rgb[1], rgb[2]);
+  const QRect above(0, 0, 400, Screen(0, 2.4).y()), column(192, 0, 17, above.height());
+  const QImage before = Paint();
+  now_ms += 1500;
+  const QImage after = Paint();
+  EXPECT_NE(after, before);
+  EXPECT_GT(CountPixels(after, cyan, 60, column), 40);
+  EXPECT_EQ(CountPixels(after, cyan, 60, above), CountPixels(after, cyan, 60, column));
+  EXPECT_EQ(after.copy(above), before.copy(above));
+  Pause(run);
+  EXPECT_EQ(Paint(), after);
+}
+
 }  // namespace
 }  // namespace freebody

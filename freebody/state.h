@@ -23,6 +23,7 @@ struct State {
   bool Running = false;
   bool ShowAxes = false;
   bool RotatingView = false;
+  bool ShowVectors = false;  // read by the drawing only
 };
 
 }  // namespace freebody

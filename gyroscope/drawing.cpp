@@ -62,6 +62,17 @@ void DrawTrace(const State& state) {
   glEnd();
 }
 
+// From the state the world keeps up to date while paused too: what a run goes on with.
+void DrawVectors(const State& state) {
+  const math3d::Vector3 weight(0.0f, 0.0f, -Mass * state.Gravity);
+  // The angular velocity's shaft is the thicker: along the axle it sheathes L's.
+  const scene::Arrow arrows[] = {
+      {state.Momentum, MomentumScale, 0.008f, scene::MomentumColour},
+      {state.Omega, VelocityScale, 0.012f, scene::VelocityColour},
+      {math3d::CrossProduct(state.Centre, weight), TorqueScale, 0.008f, scene::TorqueColour}};
+  scene::DrawArrows(arrows, LongestArrow);
+}
+
 }  // namespace
 
 void Drawing::Compile() {
@@ -81,6 +92,8 @@ void Drawing::Draw(const State& state) const {
   scene::DrawRoom(BoxSize / 2.0f);
   if (state.ShowTrajectory)
     DrawTrace(state);
+  if (state.ShowVectors)
+    DrawVectors(state);
 }
 
 }  // namespace gyroscope

@@ -51,5 +51,25 @@ TEST_F(TopDrawingTest, DrawsTheStateAndInitialisingAgainKeepsTheConditionsAndThe
   EXPECT_EQ(CountPixels(picture, Red, 80, QRect(Screen(0.25, 0.15), Screen(0.4, -0.15))), 0);
 }
 
+// The axle turned 45 degrees away from the eye: L and omega along it to the right, the
+// weight's torque to the left, each in its colour while shown, the torque with gravity only.
+TEST_F(TopDrawingTest, ArrowsOfMomentumVelocityAndTorqueInTheirColours) {
+  SetEulerAngles(run, 45.0f, 270.0f, 0.0f);
+  const float* colours[] = {scene::MomentumColour, scene::VelocityColour, scene::TorqueColour};
+  const QRect right(205, 0, 195, 400), left(0, 0, 195, 400);
+  for (const auto& [shown, gravity] : {std::pair{false, true}, {true, false}, {true, true}}) {
+    s.ShowVectors = shown;
+    SwitchGravity(run, gravity);
+    const QImage picture = Paint();
+    for (int i = 0; i < 3; ++i) {
+      const QColor colour = QColor::fromRgbF(colours[i][0], colours[i][1], colours[i][2]);
+      EXPECT_EQ(CountPixels(picture, colour, 60, i < 2 ? right : left) > 40,
+                shown && (i < 2 || gravity))
+          << i;
+      EXPECT_EQ(CountPixels(picture, colour, 60, i < 2 ? left : right), 0) << i;
+    }
+  }
+}
+
 }  // namespace
 }  // namespace gyroscope

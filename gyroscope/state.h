@@ -76,6 +76,7 @@ struct State {
   bool Running = false;
   bool ShowAxes = true;
   bool ShowTrajectory = true;
+  bool ShowVectors = false;  // read by the drawing only
 };
 
 }  // namespace gyroscope

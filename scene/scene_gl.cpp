@@ -3,6 +3,9 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 
+#include <algorithm>
+#include <cmath>
+
 namespace scene {
 
 void SetFixedSceneState(int viewport_width, int viewport_height) {
@@ -66,6 +69,38 @@ void DrawRoom(float h) {
   glVertex3f(h, -h, -h);
   glEnd();
   glEnable(GL_CULL_FACE);
+}
+
+void DrawArrows(std::span<const Arrow> arrows, float longest) {
+  glPushAttrib(GL_ENABLE_BIT | GL_CURRENT_BIT | GL_LIGHTING_BIT);
+  glEnable(GL_LIGHTING);
+  glDisable(GL_CULL_FACE);
+  GLUquadricObj* quadric = gluNewQuadric();
+  gluQuadricNormals(quadric, GLU_SMOOTH);
+  for (const Arrow& arrow : arrows) {
+    const float magnitude = arrow.vector.Length();
+    if (magnitude == 0.0f)
+      continue;
+    const float length = std::min(magnitude * arrow.scale, longest);
+    const float head = std::min(6.0f * arrow.radius, length);
+    // Turn +z onto the vector: about z x v by the angle between them, or about x
+    // when v lies along z (no turn up, half a turn down).
+    const math3d::Vector3 v = (1.0f / magnitude) * arrow.vector;
+    const float degrees = std::acos(std::clamp(v.GetZ(), -1.0f, 1.0f)) * 180.0f / math3d::Pi;
+    const bool down = v.GetX() == 0.0f && v.GetY() == 0.0f;
+    glPushMatrix();
+    glRotatef(degrees, down ? 1.0f : -v.GetY(), down ? 0.0f : v.GetX(), 0.0f);
+    glColor3fv(arrow.colour);
+    gluCylinder(quadric, arrow.radius, arrow.radius, length - head, 12, 1);
+    glTranslatef(0.0f, 0.0f, length - head);
+    gluCylinder(quadric, 2.5 * arrow.radius, 0.0, head, 12, 1);
+    // The head's base, turned to face the arrow's tail.
+    glRotatef(180.0f, 1.0f, 0.0f, 0.0f);
+    gluDisk(quadric, 0.0, 2.5 * arrow.radius, 12, 1);
+    glPopMatrix();
+  }
+  gluDeleteQuadric(quadric);
+  glPopAttrib();
 }
 
 void DisplayLists::Compile(std::initializer_list<void (*)()> parts) {

@@ -4,6 +4,7 @@
 // initialisation and paint around a simulation and its drawing. Plain OpenGL, no Qt.
 
 #include <initializer_list>
+#include <span>
 #include <utility>
 
 #include "math/math3d.h"
@@ -26,6 +27,27 @@ void PushTurned(const math3d::Matrix3x3& orientation);
 // and four vertical edges as lines, and a grey floor whose border gives the
 // bottom edges. Leaves face culling enabled.
 void DrawRoom(float h);
+
+// The colours both programs give the angular momentum, the angular velocity and
+// the torque: pure hues that the lighting saturates facing the eye.
+using Colour = float[3];
+inline constexpr Colour MomentumColour = {0.0f, 1.0f, 1.0f};
+inline constexpr Colour VelocityColour = {1.0f, 0.0f, 1.0f};
+inline constexpr Colour TorqueColour = {1.0f, 0.5f, 0.0f};
+
+// A vector quantity drawn as an arrow: `scale` scene units per unit of `vector`,
+// a shaft of `radius` and a cone head.
+struct Arrow {
+  math3d::Vector3 vector;
+  float scale;
+  float radius;
+  const float* colour;
+};
+
+// The arrows from the origin, none longer than `longest` (a zero vector draws
+// nothing), lit as the scene's solids; the lighting, culling, shading and colour
+// are left as they were.
+void DrawArrows(std::span<const Arrow> arrows, float longest);
 
 // A drawing's display lists, one per part. Their names come from glGenLists, so
 // they never take ones the panel's fonts hold.

@@ -35,6 +35,15 @@ void Camera::KeyUp() {
   ViewDistanceRate = 0.0f;
 }
 
+void Camera::Drag(int dx, int dy) {
+  ViewYaw += DragTurn * float(dx);
+  ViewPitch += DragTurn * float(dy);
+}
+
+void Camera::Wheel(int delta) {
+  ViewDistance += float(ZoomSpeed * NotchSeconds * delta / 120.0);
+}
+
 void Camera::Tick(double seconds) {
   ViewYaw += float(ViewYawRate * seconds);
   ViewPitch += float(ViewPitchRate * seconds);

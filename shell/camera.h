@@ -10,6 +10,10 @@ enum VirtualKey { VK_LEFT = 37, VK_UP = 38, VK_RIGHT = 39, VK_DOWN = 40, VK_I = 
 
 // Degrees per second while an arrow is held.
 constexpr float TurnSpeed = 60.0f;
+// Degrees per pixel of a drag over the drawing.
+constexpr float DragTurn = 0.5f;
+// One wheel notch (120 eighths of a degree) moves as far as holding I or O this long.
+constexpr double NotchSeconds = 1.0 / 6.0;
 
 struct Camera {
   float ViewDistance;
@@ -27,6 +31,11 @@ struct Camera {
   void KeyDown(int key);
   // Releasing any key stops every motion.
   void KeyUp();
+  // A drag by (dx, dy) pixels turns the view at once, the scene following the
+  // pointer: to the right as the left arrow turns it, down as the up arrow.
+  void Drag(int dx, int dy);
+  // The wheel turned by `delta` eighths of a degree; away from the user moves in, as I.
+  void Wheel(int delta);
   // Moves the view by the rates over `seconds`.
   void Tick(double seconds);
   // Loads the model-view matrix: distance, pitch, yaw, then the fixed turns that

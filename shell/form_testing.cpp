@@ -14,7 +14,10 @@
 #include <random>
 #include <sstream>
 
+#include "components/openglpanel/opengl_panel.h"
+#include "scene/scene_gl.h"
 #include "shell/graphs_strip.h"
+#include "testing/pixels.h"
 
 namespace shell::testing {
 namespace {
@@ -155,8 +158,9 @@ void ExpectToOutliveAStorm(SceneForm& form, unsigned seed,
 
 void ExpectRunTools(SceneForm& form, const record::History& history, const QString& program) {
   const QList<QAction*> options = form.findChild<QMenu*>("Opcion")->actions();
-  const auto items = options.mid(options.indexOf(form.findChild<QAction*>("Graficas")) - 1, 4);
+  const auto items = options.mid(options.indexOf(form.findChild<QAction*>("Graficas")) - 1, 5);
   EXPECT_TRUE(items[0]->isSeparator());
+  EXPECT_TRUE(items[4]->isCheckable() && !items[4]->isChecked());
   // The window grows to hold the strip under every control.
   QWidget* client = form.centralWidget();
   const QSize size = form.size(), client_size = client->size();
@@ -190,6 +194,18 @@ void ExpectRunTools(SceneForm& form, const record::History& history, const QStri
   record::WriteCsv(written, history);
   EXPECT_EQ(file.readAll().toStdString(), written.str());
   EXPECT_EQ(QImage(png).size(), form.findChild<QWidget*>("OpenGLPanel1")->size());
+
+  // The arrows and the legend in the drawing's corner, a line in each colour, Greek
+  // letters too, while the item is checked.
+  for (bool checked : {true, false}) {
+    items[4]->trigger();
+    const QImage drawing = form.findChild<TOpenGLPanel*>("OpenGLPanel1")->Capture();
+    for (const float* rgb : {scene::MomentumColour, scene::VelocityColour}) {
+      const QColor colour = QColor::fromRgbF(rgb[0], rgb[1], rgb[2]);
+      EXPECT_EQ(testkit::CountPixels(drawing, colour, 60, {18, 0, 16, 40}) > 5, checked);
+      EXPECT_EQ(testkit::CountPixels(drawing, colour, 60, {150, 0, 250, 400}) > 40, checked);
+    }
+  }
 }
 
 void ExpectTimeTools(SceneForm& form, const record::History& history,

@@ -45,9 +45,9 @@ void ExpectExitBy(SceneForm& form, const std::function<void()>& leave,
 void ExpectToOutliveAStorm(SceneForm& form, unsigned seed,
                            const std::function<bool()>& scene_exists);
 
-// The items at the end of "Opciones" show the strip under the window, growing it, and
+// The items at the end of "Opciones" show the strip under the window, growing it,
 // save this window's history and picture through our own dialogs, which suggest names
-// after `program`.
+// after `program`, and show the arrows with their legend.
 void ExpectRunTools(SceneForm& form, const record::History& history, const QString& program);
 
 // Slow motion (normal at first) and the single step close "Opciones"; by access keys,

@@ -18,6 +18,7 @@ namespace shell {
 SceneForm::SceneForm(float view_distance, float zoom_speed, Scene scene, QWidget* parent)
     : MainForm(view_distance, zoom_speed, parent),
       scene_(std::move(scene)),
+      legend_(scene_.legend),
       exit_(new ProgramExit(this, scene_.release)) {}
 
 void SceneForm::FinishWindow(SceneWidgets widgets, int client_width, int client_height,
@@ -30,6 +31,10 @@ void SceneForm::FinishWindow(SceneWidgets widgets, int client_width, int client_
     button->setIcon(OkGlyph());
     button->parentWidget()->installEventFilter(this);
   }
+  connect(widgets_.panel, &TOpenGLPanel::OnMouseDown, this, &SceneForm::PanelMouseDown);
+  connect(widgets_.panel, &TOpenGLPanel::OnMouseMove, this, &SceneForm::PanelMouseMove);
+  connect(widgets_.panel, &TOpenGLPanel::OnMouseWheel, this,
+          [this](QObject*, int delta) { ViewCamera().Wheel(delta); });
   FormCreate(this);
 }
 
@@ -44,6 +49,7 @@ bool SceneForm::eventFilter(QObject* watched, QEvent* event) {
 
 void SceneForm::OpenGLPanel1Init() {
   scene_.initialize();
+  legend_.Create(*widgets_.panel);
 }
 
 void SceneForm::OpenGLPanel1Paint() {
@@ -53,6 +59,8 @@ void SceneForm::OpenGLPanel1Paint() {
              qRound(scene_.viewport.height() * ratio));
   ViewCamera().Apply();
   scene_.run_frame();
+  if (vectors_shown_)
+    legend_.Draw(*widgets_.panel);
 }
 
 void SceneForm::AnimTimer1Timer() {
@@ -90,6 +98,23 @@ void SceneForm::EulerAnglesChanged(int bar) {
   const auto& bars = widgets_.bars;
   scene_.set_euler_angles(bars[0]->value(), bars[1]->value(), bars[2]->value());
   widgets_.angle_texts[bar]->setText(QString::number(bars[bar]->value()));
+}
+
+void SceneForm::ShowVectors(bool shown) {
+  vectors_shown_ = shown;
+  scene_.show_vectors(shown);
+}
+
+void SceneForm::PanelMouseDown(QObject*, Qt::MouseButton button, QPoint position) {
+  if (button == Qt::LeftButton)
+    drag_from_ = position;
+}
+
+void SceneForm::PanelMouseMove(QObject*, Qt::MouseButtons buttons, QPoint position) {
+  if (!(buttons & Qt::LeftButton))
+    return;
+  ViewCamera().Drag(position.x() - drag_from_.x(), position.y() - drag_from_.y());
+  drag_from_ = position;
 }
 
 void SceneForm::SalirClick() {

@@ -1,9 +1,10 @@
 #pragma once
 // A main window that shows one simulation: its OpenGL panel draws the scene, its
 // timer's ticks present at most one frame per display refresh (camera, drawing,
-// readouts), three scroll bars set the Euler angles, and its ways out release the
-// scene once.
+// readouts), three scroll bars set the Euler angles, a drag over the panel turns
+// the camera and its wheel moves it, and its ways out release the scene once.
 
+#include <QPoint>
 #include <QSize>
 
 #include <array>
@@ -12,6 +13,7 @@
 
 #include "shell/frame_pacer.h"
 #include "shell/main_form.h"
+#include "shell/vector_legend.h"
 
 class QLabel;
 class QPixmap;
@@ -30,6 +32,8 @@ struct Scene {
   std::function<void()> release;
   std::function<void(int phi, int theta, int psi)> set_euler_angles;
   QSize viewport;  // the projection's fixed size, in logical pixels
+  std::function<void(bool shown)> show_vectors;
+  std::vector<LegendLine> legend;  // the arrows that show_vectors shows
 };
 
 // The window's widgets the shell drives, taken from its generated layout class so
@@ -66,6 +70,8 @@ class SceneForm : public MainForm {
   void ScrollBar3Change();
   void SalirClick();
   void FormDeactivate();
+  // The scene's arrows and their legend.
+  void ShowVectors(bool shown);
 
  protected:
   // Call after setupUi: the layout, the pictures the program draws for itself,
@@ -79,8 +85,13 @@ class SceneForm : public MainForm {
 
  private:
   void EulerAnglesChanged(int bar);
+  void PanelMouseDown(QObject* sender, Qt::MouseButton button, QPoint position);
+  void PanelMouseMove(QObject* sender, Qt::MouseButtons buttons, QPoint position);
 
   Scene scene_;
+  VectorLegend legend_;
+  bool vectors_shown_ = false;
+  QPoint drag_from_;
   ProgramExit* exit_;
   FramePacer pacer_;
   SceneWidgets widgets_ = {};

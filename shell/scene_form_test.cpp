@@ -15,6 +15,7 @@
 #include <array>
 #include <cmath>
 #include <map>
+#include <tuple>
 
 #include "components/animtimer/animtimer.h"
 #include "components/openglpanel/opengl_panel.h"
@@ -137,6 +138,40 @@ TEST_F(SceneFormTest, AFixedWindowDrawingThroughTheCameraThatKeysTurn) {
   EXPECT_EQ(rates(), (std::array{-T, T, -Z}));
   QTest::keyRelease(form.get(), Qt::Key_X);
   EXPECT_EQ(rates(), (std::array<float, 3>{}));
+}
+
+// A left drag over the drawing turns the view as the matching arrow held for as many
+// degrees, a wheel notch moves it as I or O held for NotchSeconds; other buttons do nothing.
+TEST_F(SceneFormTest, ADragAndTheWheelMoveTheCameraAsTheirKeysDo) {
+  QWindow* surface = form->parts.panel->DrawingSurface();
+  const auto send = [surface](QEvent&& event) { QCoreApplication::sendEvent(surface, &event); };
+  const auto drag = [&](Qt::MouseButton button, QPoint by) {
+    return [=] {
+      const QPoint from(100, 100);
+      send(QMouseEvent(QEvent::MouseButtonPress, from, from, button, button, {}));
+      for (QPoint to : {from + by / 2, from + by})
+        send(QMouseEvent(QEvent::MouseMove, to, to, Qt::NoButton, button, {}));
+    };
+  };
+  const auto wheel = [&](int delta) {
+    return [=] { send(QWheelEvent({}, {}, {}, {0, delta}, {}, {}, Qt::NoScrollPhase, false)); };
+  };
+  const std::tuple<std::function<void()>, int, double> cases[] = {
+      {drag(Qt::LeftButton, {40, 0}), VK_LEFT, 40 * DragTurn / TurnSpeed},
+      {drag(Qt::LeftButton, {0, 24}), VK_UP, 24 * DragTurn / TurnSpeed},
+      {drag(Qt::RightButton, {50, 50}), VK_LEFT, 0.0},
+      {wheel(120), VK_I, NotchSeconds},
+      {wheel(-360), VK_O, 3 * NotchSeconds}};
+  Camera& camera = form->ViewCamera();
+  for (const auto& [mouse, key, seconds] : cases) {
+    Camera keyed = camera;
+    keyed.KeyDown(key);
+    keyed.Tick(seconds);
+    mouse();
+    EXPECT_NEAR(camera.ViewYaw, keyed.ViewYaw, 1e-4) << key;
+    EXPECT_NEAR(camera.ViewPitch, keyed.ViewPitch, 1e-4) << key;
+    EXPECT_NEAR(camera.ViewDistance, keyed.ViewDistance, 1e-5) << key;
+  }
 }
 
 // A tick presents a frame only when the display's next refresh is due, keeping its

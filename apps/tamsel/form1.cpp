@@ -2,6 +2,7 @@
 
 #include "apps/tamsel/pictures.h"
 #include "freebody/commands.h"
+#include "freebody/drawing.h"
 #include "freebody/scene.h"
 #include "shell/run_tools.h"
 #include "shell/time_tools.h"
@@ -14,11 +15,16 @@ TForm1* Form1 = nullptr;
 namespace {
 
 shell::Scene BlockScene() {
-  return {freebody::InitializeScene, freebody::RunFrame, freebody::ReleaseScene,
+  return {freebody::InitializeScene,
+          freebody::RunFrame,
+          freebody::ReleaseScene,
           [](int phi, int theta, int psi) {
             freebody::SetEulerAngles(freebody::Program(), {phi, theta, psi});
           },
-          QSize(freebody::ViewportSize.first, freebody::ViewportSize.second)};
+          QSize(freebody::ViewportSize.first, freebody::ViewportSize.second),
+          [](bool shown) { freebody::Program().state.ShowVectors = shown; },
+          {{'L', "momento angular", scene::MomentumColour},
+           {u'ω', "velocidad angular", scene::VelocityColour}}};
 }
 
 }  // namespace
@@ -34,6 +40,7 @@ TForm1::TForm1(QWidget* parent)
                 ui_->Image1,
                 {ui_->BitBtn1, ui_->BitBtn2}},
                536, 400, BlockIcon(), AboutPicture());
+  connect(ui_->Vectores, &QAction::toggled, this, &SceneForm::ShowVectors);
   // The flips as sign changes and swings across 90 degrees; the scheme's drift in the energy.
   new shell::RunTools(*this, *ui_->OpenGLPanel1, freebody::Program().history, "tamsel",
                       {ui_->Graficas, ui_->Exportar, ui_->Imagen},

@@ -3,6 +3,7 @@
 #include "apps/vorlat/pictures.h"
 #include "framework/conversions.h"
 #include "gyroscope/commands.h"
+#include "gyroscope/drawing.h"
 #include "gyroscope/measures.h"
 #include "gyroscope/scene.h"
 #include "shell/run_tools.h"
@@ -22,11 +23,17 @@ void Show(QLabel* label, double value, int decimals) {
 }
 
 shell::Scene TopScene() {
-  return {gyroscope::InitializeScene, gyroscope::RunFrame, gyroscope::ReleaseScene,
+  return {gyroscope::InitializeScene,
+          gyroscope::RunFrame,
+          gyroscope::ReleaseScene,
           [](int phi, int theta, int psi) {
             gyroscope::SetEulerAngles(gyroscope::Program(), float(phi), float(theta), float(psi));
           },
-          QSize(gyroscope::ViewportSize.first, gyroscope::ViewportSize.second)};
+          QSize(gyroscope::ViewportSize.first, gyroscope::ViewportSize.second),
+          [](bool shown) { gyroscope::Program().state.ShowVectors = shown; },
+          {{'L', "momento angular", scene::MomentumColour},
+           {u'ω', "velocidad angular", scene::VelocityColour},
+           {u'τ', "torque del peso", scene::TorqueColour}}};
 }
 
 }  // namespace
@@ -43,6 +50,7 @@ TForm1::TForm1(QWidget* parent)
                 ui_->Image1,
                 {ui_->BitBtn1, ui_->BitBtn2, ui_->BitBtn3}},
                560, 397, vorlat::TopIcon(), vorlat::AboutPicture());
+  connect(ui_->Vectores, &QAction::toggled, this, &SceneForm::ShowVectors);
   // The energies' exchange and slow loss, the nutation's wave, the precession rates.
   const QColor blue(0, 90, 210), red(215, 60, 0), black(30, 30, 30);
   new shell::RunTools(*this, *ui_->OpenGLPanel1, gyroscope::Program().history, "vorlat",

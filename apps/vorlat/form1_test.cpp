@@ -2,6 +2,7 @@
 #include "apps/vorlat/form1.h"
 
 #include <QGuiApplication>
+#include <QPlainTextEdit>
 #include <QProcess>
 #include <QScrollBar>
 #include <QStandardPaths>
@@ -47,6 +48,8 @@ TEST_F(VorlatWindowTest, MenusFollowTheirCommandsAndAccessKeysAndThePanelsOpenOv
     EXPECT_EQ(State(), "&Pausa CRO- run");
     EXPECT_FALSE(Control<QPushButton>(ok)->icon().isNull());
   }
+  const QScrollBar* help_bar = Control<QPlainTextEdit>("Memo1")->verticalScrollBar();
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !help_bar->isVisible(); }));  // the whole help
   Control<QWidget>("Panel2")->show();
   shell::testing::ExpectLabelsFit(*form);
   EXPECT_NE(Text("LabelRegistro1"), "Label1");  // our own text replaced the layout's
@@ -103,17 +106,19 @@ TEST_F(VorlatWindowTest, ReadoutsFollowTheConditionsAndGravityAndABadNumberStore
   EXPECT_EQ(Text("Labelfpreal"), QLocale().toString(measured / turn, 'f', 2));
 }
 
-// The drawing is part of the window: a real click on it leaves the keys with the
-// window, and no window inside it counts as another window of the program.
+// The drawing is part of the window: a real drag on it starts nothing and leaves the
+// keys with the window, and no window inside it counts as another window of the program.
 TEST_F(VorlatWindowTest, TheDrawingNeverTakesTheKeysNorEndsTheProgram) {
   if (QStandardPaths::findExecutable("xdotool").isEmpty())
-    GTEST_SKIP() << "xdotool makes the real click";
+    GTEST_SKIP() << "xdotool makes the real drag";
   QSignalSpy deactivated(form.get(), &shell::MainForm::Deactivated);
   const QPoint at = Control<QWidget>("OpenGLPanel1")->mapToGlobal(QPoint(100, 100));
   QProcess::execute("xdotool", {"mousemove", "--sync", QString::number(at.x()),
-                                QString::number(at.y()), "click", "1", "keydown", "Left"});
+                                QString::number(at.y()), "mousedown", "1", "mousemove_relative",
+                                "40", "20", "mouseup", "1", "keydown", "Left"});
   EXPECT_TRUE(QTest::qWaitFor([&] { return form->ViewCamera().ViewYawRate != 0.0f; }));
   QProcess::execute("xdotool", {"keyup", "Left"});
+  EXPECT_EQ(State(), "&Comenzar CROC");
   EXPECT_EQ(QGuiApplication::focusWindow(), form->windowHandle());
   QWindow inner(form->windowHandle());
   inner.show(), inner.requestActivate();

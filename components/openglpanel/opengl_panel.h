@@ -152,6 +152,12 @@ class TOpenGLPanel : public QWidget {
   void OnPreInit(QObject* sender);
   void OnResize(QObject* sender);
   void OnPaint(QObject* sender);
+  // The pointer over the drawing, at `position` in the panel's pixels: a button
+  // pressed, a move with `buttons` held, the wheel turned by `delta` eighths of a
+  // degree (120 a notch, positive away from the user).
+  void OnMouseDown(QObject* sender, Qt::MouseButton button, QPoint position);
+  void OnMouseMove(QObject* sender, Qt::MouseButtons buttons, QPoint position);
+  void OnMouseWheel(QObject* sender, int delta);
 
  protected:
   // A palette message: the window that changed the system palette, and the answer.

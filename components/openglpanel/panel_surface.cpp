@@ -2,7 +2,9 @@
 
 #include "components/openglpanel/opengl_panel.h"
 
+#include <QMouseEvent>
 #include <QPlatformSurfaceEvent>
+#include <QWheelEvent>
 
 PanelSurface::PanelSurface(TOpenGLPanel* panel) : panel_(panel) {
   setSurfaceType(QSurface::OpenGLSurface);
@@ -33,4 +35,16 @@ bool PanelSurface::event(QEvent* event) {
                QPlatformSurfaceEvent::SurfaceAboutToBeDestroyed)
     panel_->SurfaceDestroyed();
   return QWindow::event(event);
+}
+
+void PanelSurface::mousePressEvent(QMouseEvent* event) {
+  emit panel_->OnMouseDown(panel_, event->button(), event->position().toPoint());
+}
+
+void PanelSurface::mouseMoveEvent(QMouseEvent* event) {
+  emit panel_->OnMouseMove(panel_, event->buttons(), event->position().toPoint());
+}
+
+void PanelSurface::wheelEvent(QWheelEvent* event) {
+  emit panel_->OnMouseWheel(panel_, event->angleDelta().y());
 }
