@@ -31,16 +31,17 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # not needed.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-qpa-plugins)
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, fonts-liberation2")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "rigid-body rotation for the classroom: a heavy top and a free block")
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "${CPACK_PACKAGE_DESCRIPTION_SUMMARY}
- Vorlat simulates a heavy symmetric top on a pivot: switch gravity on and it
- precesses and nutates, tracing the path of its axle's end. Tamsel shows a
- block turning freely in a room, about its axis of least, intermediate or
- greatest moment of inertia, so that the instability of rotation about the
- intermediate axis can be seen.
- .
- Both show graphs of the run, export it as CSV and save pictures; their
- interface is in Spanish, with an English translation. simtrace runs the same
- simulations without a window. A teachers' guide in Spanish is included.")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
+    "Rigid-body rotation for the classroom: a heavy top and a free block")
+# CPack indents the lines and turns the empty one into Debian's paragraph mark.
+set(CPACK_PACKAGE_DESCRIPTION
+    "Vorlat simulates a heavy symmetric top on a pivot: switch gravity on and it
+precesses and nutates, tracing the path of its axle's end. Tamsel shows a
+block turning freely in a room, about its axis of least, intermediate or
+greatest moment of inertia, so that the instability of rotation about the
+intermediate axis can be seen.
+
+Both show graphs of the run, export it as CSV and save pictures; their
+interface is in Spanish, with an English translation. simtrace runs the same
+simulations without a window. A teachers' guide in Spanish is included.")
 include(CPack)

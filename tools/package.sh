@@ -7,13 +7,16 @@ cd "$(dirname "$0")/.."
 tools/setup.sh
 umask 022  # the package's folders and files get the usual modes
 
-eval "$(dpkg-buildflags --export=sh)"
-export CXXFLAGS="$CXXFLAGS $CPPFLAGS"  # CMake reads no CPPFLAGS: fortify goes with the rest
+# Debian's compiler and linker flags, with every hardening option; CMake reads no
+# CPPFLAGS, so fortify goes in with the rest. Given each time, not only at first.
+export DEB_BUILD_MAINT_OPTIONS=hardening=+all
+flags=(-DCMAKE_CXX_FLAGS="$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS)"
+  -DCMAKE_EXE_LINKER_FLAGS="$(dpkg-buildflags --get LDFLAGS)")
 launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 # The install step builds only what it installs, not the tests.
 cmake -S . -B build/package -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
-  -DDEBIAN_PACKAGE=ON -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON "${launcher[@]}" >/dev/null
+  -DDEBIAN_PACKAGE=ON -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON "${flags[@]}" "${launcher[@]}" >/dev/null
 cmake --build build/package -j"$(nproc)" \
   --target Vorlat Tamsel simtrace desktop_files debian_changelog
 rm -f build/deb/*.deb
