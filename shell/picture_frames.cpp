@@ -4,10 +4,11 @@
 
 namespace shell {
 
-QPixmap IconPlate() {
-  QPixmap icon(32, 32);
+QPixmap IconPlate(int size) {
+  QPixmap icon(size, size);
   icon.fill(Qt::transparent);
   QPainter painter(&icon);
+  painter.scale(IconScale(size), IconScale(size));
   painter.setPen(Qt::NoPen);
   painter.setBrush(QColor(0, 0, 96));
   painter.drawRoundedRect(QRectF(0, 0, 32, 32), 5, 5);

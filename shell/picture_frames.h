@@ -8,9 +8,13 @@
 
 namespace shell {
 
-// 32 x 32, a rounded dark-blue plate; figures go inside IconArea.
-QPixmap IconPlate();
+// `size` x `size`, a rounded dark-blue plate; figures go inside IconArea, which is
+// laid out for 32 x 32: scale the painter by IconScale(size) before drawing there.
+QPixmap IconPlate(int size);
 inline const QRectF IconArea(2, 1, 28, 30);
+inline qreal IconScale(int size) {
+  return size / 32.0;
+}
 
 // 80 x 92: a dark blue back fading down to a grey floor, which starts at FloorTop.
 QPixmap AboutBackdrop();

@@ -10,6 +10,7 @@ packages=(
   xvfb xauth xdotool
   fonts-dejavu-core fonts-liberation2
   libgtest-dev libbenchmark-dev
+  qt6-tools-dev desktop-file-utils appstream lintian dpkg-dev
 )
 
 missing=()

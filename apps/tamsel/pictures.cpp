@@ -44,9 +44,10 @@ void DrawRoomEdges(QPainter& painter, const QRectF& far_wall, const QRectF& near
 
 }  // namespace
 
-QPixmap BlockIcon() {
-  QPixmap icon = shell::IconPlate();
+QPixmap BlockIcon(int size) {
+  QPixmap icon = shell::IconPlate(size);
   QPainter painter(&icon);
+  painter.scale(shell::IconScale(size), shell::IconScale(size));
   DrawBlock(painter, shell::IconArea);
   return icon;
 }

@@ -6,7 +6,7 @@
 
 namespace tamsel {
 
-QPixmap BlockIcon();     // 32 x 32
-QPixmap AboutPicture();  // 80 x 92
+QPixmap BlockIcon(int size = 32);  // size x size; the window shows it at 32
+QPixmap AboutPicture();            // 80 x 92
 
 }  // namespace tamsel

@@ -4,6 +4,7 @@
 #include "framework/application.h"
 
 int main(int argc, char** argv) {
+  QGuiApplication::setDesktopFileName(QStringLiteral("io.github.rigidbodyrotation.Vorlat"));
   return framework::RunProgram(argc, argv, []() -> std::unique_ptr<QWidget> {
     if (!TOpenGLPanel::OpenGLAvailable())
       return nullptr;  // the window could not be composed; the panel has said why

@@ -49,9 +49,10 @@ void DrawTrace(QPainter& painter, const QRectF& box) {
 
 }  // namespace
 
-QPixmap TopIcon() {
-  QPixmap icon = shell::IconPlate();
+QPixmap TopIcon(int size) {
+  QPixmap icon = shell::IconPlate(size);
   QPainter painter(&icon);
+  painter.scale(shell::IconScale(size), shell::IconScale(size));
   DrawTop(painter, shell::IconArea);
   return icon;
 }

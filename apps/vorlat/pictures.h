@@ -6,7 +6,7 @@
 
 namespace vorlat {
 
-QPixmap TopIcon();       // 32 x 32
-QPixmap AboutPicture();  // 80 x 92
+QPixmap TopIcon(int size = 32);  // size x size; the window shows it at 32
+QPixmap AboutPicture();          // 80 x 92
 
 }  // namespace vorlat
