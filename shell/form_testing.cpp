@@ -14,7 +14,14 @@
 #include <random>
 #include <sstream>
 
+#include <qcustomplot.h>
+
+#include <QGroupBox>
+#include <QPlainTextEdit>
+#include <QRegularExpression>
+
 #include "components/openglpanel/opengl_panel.h"
+#include "framework/language.h"
 #include "scene/scene_gl.h"
 #include "shell/graphs_strip.h"
 #include "testing/pixels.h"
@@ -125,6 +132,76 @@ void ExpectLabelsFit(const QMainWindow& window) {
                 central->rect().contains(place))
         << label->objectName().toStdString();
   }
+}
+
+namespace {
+
+// Every text the window shows or may show, with its place; the graphs' legends when built.
+std::vector<std::pair<QString, QRect>> WindowTexts(const QMainWindow& window) {
+  std::vector<std::pair<QString, QRect>> texts{{window.windowTitle(), window.geometry()}};
+  for (const QWidget* widget : window.findChildren<QWidget*>()) {
+    QString text;
+    if (const auto* label = qobject_cast<const QLabel*>(widget))
+      text = label->text();
+    else if (const auto* button = qobject_cast<const QAbstractButton*>(widget))
+      text = button->text();
+    else if (const auto* group = qobject_cast<const QGroupBox*>(widget))
+      text = group->title();
+    else if (const auto* memo = qobject_cast<const QPlainTextEdit*>(widget))
+      text = memo->toPlainText();
+    else
+      continue;
+    texts.emplace_back(text, widget->geometry());
+  }
+  for (const QAction* item : window.findChildren<QAction*>())
+    if (!item->isSeparator())
+      texts.emplace_back(item->text(), QRect());
+  if (const auto* plot = window.findChild<const QCustomPlot*>())
+    for (int graph = 0; graph < plot->graphCount(); ++graph)
+      texts.emplace_back(plot->graph(graph)->name(), QRect());
+  return texts;
+}
+
+// Numbers, units, symbols and names read the same in both languages, as do the
+// languages' own names; any other run of three letters is a word to translate.
+bool SameInBothLanguages(QString text) {
+  static const QRegularExpression allowed(
+      "\\b(rad|normal|Reset|Vorlat|Tamsel|Idioma|Language|Español|English)\\b",
+      QRegularExpression::UseUnicodePropertiesOption);
+  static const QRegularExpression word("\\p{L}{3,}",
+                                       QRegularExpression::UseUnicodePropertiesOption);
+  return !text.remove('&').remove(allowed).contains(word);
+}
+
+}  // namespace
+
+void ExpectBothLanguages(SceneForm& form) {
+  const auto choose = [&form](const char* item) {
+    form.findChild<QAction*>(item)->trigger();
+    QCoreApplication::sendPostedEvents();  // the change of language
+  };
+  const QChar decimal_point = QLocale().decimalPoint();
+  const auto spanish = WindowTexts(form);
+  choose("English");
+  const auto english = WindowTexts(form);
+  ASSERT_EQ(english.size(), spanish.size());
+  for (std::size_t i = 0; i < spanish.size(); ++i) {
+    const auto& [source, place] = spanish[i];
+    SCOPED_TRACE(source.toStdString() + " -> " + english[i].first.toStdString());
+    EXPECT_EQ(english[i].second, place);
+    EXPECT_EQ(english[i].first.isEmpty(), source.isEmpty());
+    if (!SameInBothLanguages(source))
+      EXPECT_NE(english[i].first, source);
+  }
+  ExpectLabelsFit(form);
+  EXPECT_EQ(QLocale().decimalPoint(), decimal_point);
+  EXPECT_EQ(framework::SavedLanguage(), framework::Language::English);
+  EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Cancel");
+
+  choose("Espanol");
+  EXPECT_EQ(WindowTexts(form), spanish);
+  EXPECT_EQ(framework::SavedLanguage(), framework::Language::Spanish);
+  EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Cancelar");
 }
 
 void ExpectExitBy(SceneForm& form, const std::function<void()>& leave,

@@ -10,6 +10,7 @@ packages=(
   xvfb xauth xdotool
   fonts-dejavu-core fonts-liberation2
   libgtest-dev libbenchmark-dev
+  qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
 )
 
 missing=()

@@ -5,7 +5,11 @@
 #include "framework/application.h"
 
 int main(int argc, char** argv) {
-  return framework::RunProgram(argc, argv, []() -> std::unique_ptr<QWidget> {
+  const framework::ProgramInfo program{
+      "Tamsel", QT_TRANSLATE_NOOP("framework::CommandLine",
+                                  "Un bloque que gira libre dentro de una sala, para mostrar qué "
+                                  "ejes de rotación son estables.")};
+  return framework::RunProgram(argc, argv, program, []() -> std::unique_ptr<QWidget> {
     if (!TOpenGLPanel::OpenGLAvailable())
       return nullptr;  // the window could not be composed; the panel has said why
     auto form = std::make_unique<tamsel::TForm1>();

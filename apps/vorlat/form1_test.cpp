@@ -132,6 +132,13 @@ TEST_F(VorlatWindowTest, GraphsExportSlowMotionAndStepsAtTheEndOfOpciones) {
   shell::testing::ExpectRunTools(*form, gyroscope::Program().history, "vorlat");
 }
 
+// With the run's captions as they stand, the graphs and every panel open.
+TEST_F(VorlatWindowTest, SpeaksEnglishFromItsMenuAndSpanishAgain) {
+  for (const char* item : {"Comenzar", "Opcion2", "About", "Graficas"}) Item(item)->trigger();
+  for (const char* panel : {"Panel1", "Panel2", "Panel3"}) Control<QWidget>(panel)->show();
+  shell::testing::ExpectBothLanguages(*form);
+}
+
 TEST_F(VorlatWindowTest, OutlivesAStormOfUserInput) {
   shell::testing::ExpectToOutliveAStorm(*form, 1,
                                         [] { return gyroscope::Program().World() != nullptr; });
