@@ -163,7 +163,7 @@
     </message>
     <message>
         <source>Impulso angular</source>
-        <translation>Angular momentum</translation>
+        <translation>Momentum L</translation>
     </message>
     <message>
         <source> Lx       Ly      Lz</source>

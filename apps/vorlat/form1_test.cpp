@@ -132,10 +132,12 @@ TEST_F(VorlatWindowTest, GraphsExportSlowMotionAndStepsAtTheEndOfOpciones) {
   shell::testing::ExpectRunTools(*form, gyroscope::Program().history, "vorlat");
 }
 
-// With the run's captions as they stand, the graphs and every panel open.
+// Paused after a start, gravity on, the path marked, the graphs and every panel open.
 TEST_F(VorlatWindowTest, SpeaksEnglishFromItsMenuAndSpanishAgain) {
-  for (const char* item : {"Comenzar", "Opcion2", "About", "Graficas"}) Item(item)->trigger();
+  for (const char* item : {"Comenzar", "Comenzar", "Opcion2", "About", "Graficas"})
+    Item(item)->trigger();
   for (const char* panel : {"Panel1", "Panel2", "Panel3"}) Control<QWidget>(panel)->show();
+  ASSERT_TRUE(WaitForTicks(1));  // the readouts stand still from now on
   shell::testing::ExpectBothLanguages(*form);
 }
 

@@ -61,7 +61,7 @@ are about the Vorlat&apos;s own axes.
     </message>
     <message>
         <source>Largo =</source>
-        <translation>Length =</translation>
+        <translation>Arm =</translation>
     </message>
     <message>
         <source>m</source>
@@ -69,11 +69,11 @@ are about the Vorlat&apos;s own axes.
     </message>
     <message>
         <source>Radio =</source>
-        <translation>Radius =</translation>
+        <translation>Rad. =</translation>
     </message>
     <message>
         <source>Espesor =</source>
-        <translation>Thickness =</translation>
+        <translation>Thick. =</translation>
     </message>
     <message>
         <source>Densidad =</source>
@@ -157,7 +157,7 @@ are about the Vorlat&apos;s own axes.
     </message>
     <message>
         <source>fp (medida) =</source>
-        <translation>fp (measured) =</translation>
+        <translation>fp (meas.) =</translation>
     </message>
     <message>
         <source>Ángulos de Euler</source>
