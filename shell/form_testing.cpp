@@ -183,6 +183,8 @@ void ExpectBothLanguages(SceneForm& form) {
     form.findChild<QAction*>(item)->trigger();
     QCoreApplication::sendPostedEvents();  // the change of language
   };
+  EXPECT_EQ(form.findChild<QMenu*>("Opcion")->actions().last(),
+            form.findChild<QMenu*>("Idioma")->menuAction());
   const QString decimal_point = QLocale().decimalPoint();
   const auto spanish = WindowTexts(form);
   choose("English");
@@ -295,7 +297,8 @@ void ExpectTimeTools(SceneForm& form, const record::History& history,
                      const std::function<std::uint32_t()>& slowdown) {
   const QMenu* speeds = form.findChild<QMenu*>("Lenta");
   QAction* step = form.findChild<QAction*>("Paso");
-  EXPECT_EQ(form.findChild<QMenu*>("Opcion")->actions().last(2),
+  const QList<QAction*> options = form.findChild<QMenu*>("Opcion")->actions();
+  EXPECT_EQ(options.mid(options.size() - 3, 2),  // before the language's submenu
             QList<QAction*>({speeds->menuAction(), step}));
   EXPECT_TRUE(speeds->actions()[0]->isChecked() && slowdown() == 1);
   std::string steps;  // after each command, whether the step is on; the rows it added

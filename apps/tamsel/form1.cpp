@@ -44,8 +44,8 @@ TForm1::TForm1(QWidget* parent)
                536, 400, BlockIcon(), AboutPicture());
   AddLanguageMenu(*ui_->Opcion);
   SetText(ui_->Label1,
-          QT_TR_NOOP("Tamsel es software libre: cualquiera puede usarlo, copiarlo, modificarlo y "
-                     "compartirlo según la GNU GPL 3 o posterior."));
+          QT_TR_NOOP("Tamsel es software libre: se puede usar, copiar, modificar y compartir "
+                     "según la GNU GPL 3 o posterior."));
   SetText(ui_->Label2, QT_TR_NOOP("Del proyecto Rotación de Cuerpos Rígidos"));
   connect(ui_->Vectores, &QAction::toggled, this, &SceneForm::ShowVectors);
   // The flips as sign changes and swings across 90 degrees; the scheme's drift in the energy.

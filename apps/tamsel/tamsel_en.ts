@@ -262,10 +262,6 @@
         <translation>E&amp;xit</translation>
     </message>
     <message>
-        <source>Tamsel es software libre: cualquiera puede usarlo, copiarlo, modificarlo y compartirlo según la GNU GPL 3 o posterior.</source>
-        <translation>Tamsel is free software: anyone may use, copy, modify and share it under the GNU GPL 3 or later.</translation>
-    </message>
-    <message>
         <source>Del proyecto Rotación de Cuerpos Rígidos</source>
         <translation>From the Rigid Body Rotation project</translation>
     </message>
@@ -276,6 +272,10 @@
     <message>
         <source>Borrar ejes</source>
         <translation>Erase axes</translation>
+    </message>
+    <message>
+        <source>Tamsel es software libre: se puede usar, copiar, modificar y compartir según la GNU GPL 3 o posterior.</source>
+        <translation>Tamsel is free software: anyone may use, copy, modify and share it under the GNU GPL 3 or later.</translation>
     </message>
 </context>
 </TS>

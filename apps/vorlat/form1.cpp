@@ -53,8 +53,8 @@ TForm1::TForm1(QWidget* parent)
                560, 397, vorlat::TopIcon(), vorlat::AboutPicture());
   AddLanguageMenu(*ui_->Opcion);
   SetText(ui_->LabelRegistro1,
-          QT_TR_NOOP("Vorlat es software libre: cualquiera puede usarlo, copiarlo, modificarlo y "
-                     "compartirlo según la GNU GPL 3 o posterior."));
+          QT_TR_NOOP("Vorlat es software libre: se puede usar, copiar, modificar y compartir "
+                     "según la GNU GPL 3 o posterior."));
   SetText(ui_->LabelRegistro2, QT_TR_NOOP("Proyecto Rotación de Cuerpos Rígidos"));
   connect(ui_->Vectores, &QAction::toggled, this, &SceneForm::ShowVectors);
   // The energies' exchange and slow loss, the nutation's wave, the precession rates.

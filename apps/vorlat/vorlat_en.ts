@@ -276,10 +276,6 @@ are about the Vorlat&apos;s own axes.
         <translation>E&amp;xit</translation>
     </message>
     <message>
-        <source>Vorlat es software libre: cualquiera puede usarlo, copiarlo, modificarlo y compartirlo según la GNU GPL 3 o posterior.</source>
-        <translation>Vorlat is free software: anyone may use, copy, modify and share it under the GNU GPL 3 or later.</translation>
-    </message>
-    <message>
         <source>Proyecto Rotación de Cuerpos Rígidos</source>
         <translation>Rigid Body Rotation project</translation>
     </message>
@@ -306,6 +302,10 @@ are about the Vorlat&apos;s own axes.
     <message>
         <source>&amp;Marcar trayectoria</source>
         <translation>Mark &amp;trajectory</translation>
+    </message>
+    <message>
+        <source>Vorlat es software libre: se puede usar, copiar, modificar y compartir según la GNU GPL 3 o posterior.</source>
+        <translation>Vorlat is free software: anyone may use, copy, modify and share it under the GNU GPL 3 or later.</translation>
     </message>
 </context>
 <context>
