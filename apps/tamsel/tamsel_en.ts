@@ -135,7 +135,7 @@
     </message>
     <message>
         <source>Zoom : teclas &apos;I&apos;y &apos;O&apos;                              Para cambiar el ángulo de visión usar las flechas del teclado</source>
-        <translation>Zoom: keys &apos;I&apos; and &apos;O&apos;                              To change the angle of view use the arrow keys</translation>
+        <translation>Zoom: keys &apos;I&apos;, &apos;O&apos;                              To change the angle of view use the arrow keys</translation>
     </message>
     <message>
         <source>Ángulos de Euler</source>
