@@ -1,9 +1,7 @@
 #include "framework/application.h"
 
+#include "framework/command_line.h"
 #include "framework/messages.h"
-
-#include <QLibraryInfo>
-#include <QTranslator>
 
 namespace framework {
 
@@ -11,12 +9,7 @@ void ShowException(const std::exception& error) {
   ShowErrorMessage(QString::fromUtf8(error.what()));
 }
 
-Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
-  // Qt's own dialogs and buttons speak Spanish like the rest; without the file, English.
-  auto* qt_texts = new QTranslator(this);
-  if (qt_texts->load("qtbase_es", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-    installTranslator(qt_texts);
-}
+Application::Application(int& argc, char** argv) : QApplication(argc, argv) {}
 
 bool Application::notify(QObject* receiver, QEvent* event) {
   try {
@@ -27,8 +20,15 @@ bool Application::notify(QObject* receiver, QEvent* event) {
   }
 }
 
-int RunProgram(int argc, char** argv, const MainWindowFactory& createMainWindow) {
+int RunProgram(int argc, char** argv, const ProgramInfo& program,
+               const MainWindowFactory& createMainWindow) {
+  QCoreApplication::setApplicationName(program.name);
+  QCoreApplication::setApplicationVersion(PROJECT_VERSION_TEXT);
+  const StartChoice start = ReadCommandLine(argc, argv, program.description);
+  if (start.exit_status)
+    return *start.exit_status;
   Application application(argc, argv);
+  UseLanguage(start.language);
   try {
     // Timers' guards stop their workers when the loop ends, before the window goes.
     const std::unique_ptr<QWidget> window = createMainWindow();

@@ -14,18 +14,26 @@ namespace framework {
 void ShowException(const std::exception& error);
 
 // An exception escaping any event handler (a slot, a paint, a key press) is shown with
-// ShowException and the program goes on. Qt's own texts are in Spanish.
+// ShowException and the program goes on.
 class Application : public QApplication {
  public:
   Application(int& argc, char** argv);
   bool notify(QObject* receiver, QEvent* event) override;
 };
 
-// Program entry: makes the application object, creates the main window, shows it and
-// runs the message loop until the application quits. An exception escaping these steps
-// is shown; the entry returns 0. A factory that gives no window (having shown why) ends
-// the program at once with 1.
+// What the command line and the settings know a program by.
+struct ProgramInfo {
+  const char* name;         // also the settings file's
+  const char* description;  // marked in the context "framework::CommandLine"
+};
+
+// Program entry: reads the command line (--help and --version leave at once, a bad
+// argument with 2), makes the application object in the language chosen, creates the
+// main window, shows it and runs the message loop until the application quits. An
+// exception escaping these steps is shown; the entry returns 0. A factory that gives no
+// window (having shown why) ends the program at once with 1.
 using MainWindowFactory = std::function<std::unique_ptr<QWidget>()>;
-int RunProgram(int argc, char** argv, const MainWindowFactory& createMainWindow);
+int RunProgram(int argc, char** argv, const ProgramInfo& program,
+               const MainWindowFactory& createMainWindow);
 
 }  // namespace framework

@@ -27,14 +27,17 @@ TEST(ApplicationTest, ExceptionsFromStartUpOrHandlersAreShownAndTheProgramGoesOn
   SetMessageSink([&](const QString& text) { shown << text; });
   char name[] = "application_test";
   char* argv[] = {name, nullptr};
-  EXPECT_EQ(RunProgram(1, argv, []() -> std::unique_ptr<QWidget> { throw ConversionError("x"); }),
+  const ProgramInfo program{name, ""};
+  EXPECT_EQ(RunProgram(1, argv, program,
+                       []() -> std::unique_ptr<QWidget> { throw ConversionError("x"); }),
             0);
   EXPECT_EQ(shown, QStringList{"'x' no es un número válido"});
-  EXPECT_EQ(RunProgram(1, argv, [] { return std::unique_ptr<QWidget>(); }), 1);  // said why
+  EXPECT_EQ(RunProgram(1, argv, program, [] { return std::unique_ptr<QWidget>(); }),
+            1);  // said why
   shown.clear();
   bool visible = false;
   QString cancel;
-  EXPECT_EQ(RunProgram(1, argv,
+  EXPECT_EQ(RunProgram(1, argv, program,
                        [&] {
                          cancel = QCoreApplication::translate("QPlatformTheme", "Cancel");
                          auto window = std::make_unique<QWidget>();

@@ -1,5 +1,6 @@
 #include "framework/conversions.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 #include <algorithm>
@@ -71,7 +72,9 @@ QString NonFinite(double value) {
 }  // namespace
 
 ConversionError::ConversionError(const QString& text)
-    : std::runtime_error(QString("'%1' no es un número válido").arg(text).toStdString()) {}
+    : std::runtime_error(QCoreApplication::translate("framework", "'%1' no es un número válido")
+                             .arg(text)
+                             .toStdString()) {}
 
 QString FormatReadout(double value, int decimals) {
   if (!std::isfinite(value))

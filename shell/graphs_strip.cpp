@@ -34,6 +34,14 @@ void GraphsStrip::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
 }
 
+void GraphsStrip::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange && plot_) {
+    NameCurves();
+    plot_->replot();
+  }
+  QWidget::changeEvent(event);
+}
+
 void GraphsStrip::Build() {
   plot_ = new QCustomPlot(this);
   auto* layout = new QVBoxLayout(this);
@@ -78,15 +86,25 @@ void GraphsStrip::Build() {
       QCPGraph* graph = plot_->addGraph(time, value);
       graph->setPen(QPen(curve.colour, 1.5));
       graph->setAntialiased(false);  // a quarter of the replot's time, and as legible
-      graph->setName(curve.name);
       graph->addToLegend(legend);
       graphs_.push_back(graph);
       QCPAbstractLegendItem* item = legend->itemWithPlottable(graph);
       item->setMaximumSize(QWIDGETSIZE_MAX, item->minimumOuterSizeHint().height());
     }
-    legend->setMaximumSize(legend->minimumOuterSizeHint().width(), QWIDGETSIZE_MAX);
     // Takes the height the items leave, keeping them at the top.
     legend->addElement(legend->rowCount(), 0, new QCPLayoutElement(plot_));
+  }
+  NameCurves();
+}
+
+void GraphsStrip::NameCurves() {
+  std::size_t graph = 0;
+  for (std::size_t p = 0; p < plots_.size(); ++p) {
+    for (const Curve& curve : plots_[p].curves) graphs_[graph++]->setName(tr(curve.name));
+    // As wide as its longest name, the plot taking the rest.
+    auto* legend = static_cast<QCPLegend*>(plot_->plotLayout()->element(int(p), 1));
+    legend->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    legend->setMaximumSize(legend->minimumOuterSizeHint().width(), QWIDGETSIZE_MAX);
   }
 }
 

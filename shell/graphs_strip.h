@@ -25,7 +25,7 @@ namespace shell {
 // One curve: a column of the history, as the plot shows it.
 struct Curve {
   const char* column;
-  QString name;  // the legend's text, with the unit
+  const char* name;  // the legend's text with the unit, marked in the context "shell::GraphsStrip"
   QColor colour;
   double scale = 1.0;   // from the column's unit to the shown one
   bool change = false;  // shows the change since the run's first row
@@ -53,9 +53,13 @@ class GraphsStrip : public QWidget {
 
  protected:
   void showEvent(QShowEvent* event) override;
+  // The legends in the language just installed.
+  void changeEvent(QEvent* event) override;
 
  private:
   void Build();
+  // In the language installed now, each legend as wide as its names.
+  void NameCurves();
   void Append();
   void Replot();
 

@@ -47,7 +47,8 @@ QString RunTools::Suggested(const char* suffix) const {
 }
 
 void RunTools::ExportData() {
-  const QString name = AskSaveName(&form_, "Exportar datos", "Datos CSV (*.csv)", Suggested("csv"));
+  const QString name =
+      AskSaveName(&form_, tr("Exportar datos"), tr("Datos CSV (*.csv)"), Suggested("csv"));
   if (!name.isEmpty())
     ExportTo(name);
 }
@@ -63,14 +64,14 @@ void RunTools::ExportTo(const QString& path) {
     return;
   const std::size_t t = history_.Column("t");
   const double kept = history_.Row(history_.Size() - 1)[t] - history_.Row(0)[t];
-  framework::ShowMessage(QString("La corrida duró más de lo que el programa guarda: el archivo "
-                                 "tiene sus últimos %1 minutos.")
+  framework::ShowMessage(tr("La corrida duró más de lo que el programa guarda: el archivo "
+                            "tiene sus últimos %1 minutos.")
                              .arg(std::lround(kept / 60.0)));
 }
 
 void RunTools::SaveImage() {
   const QString name =
-      AskSaveName(&form_, "Guardar imagen", "Imágenes PNG (*.png)", Suggested("png"));
+      AskSaveName(&form_, tr("Guardar imagen"), tr("Imágenes PNG (*.png)"), Suggested("png"));
   if (name.isEmpty())
     return;
   const QImage picture = panel_.Capture();

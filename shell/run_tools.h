@@ -24,6 +24,8 @@ struct RunToolItems {
 };
 
 class RunTools : public QObject {
+  Q_OBJECT
+
  public:
   // Lives as long as `form`; `program` starts the names suggested for the files.
   RunTools(SceneForm& form, TOpenGLPanel& panel, const record::History& history,

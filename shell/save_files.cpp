@@ -1,5 +1,6 @@
 #include "shell/save_files.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -13,10 +14,11 @@ namespace {
 // Why a file could not be created there. The system's own texts would be in English.
 QString OpenFailure(const QFileInfo& file) {
   if (file.isDir())
-    return "ese nombre es el de una carpeta";
+    return QCoreApplication::translate("shell::SaveFiles", "ese nombre es el de una carpeta");
   if (!file.dir().exists())
-    return QString("la carpeta «%1» no existe").arg(QDir::toNativeSeparators(file.path()));
-  return "no se puede escribir en esa carpeta";
+    return QCoreApplication::translate("shell::SaveFiles", "la carpeta «%1» no existe")
+        .arg(QDir::toNativeSeparators(file.path()));
+  return QCoreApplication::translate("shell::SaveFiles", "no se puede escribir en esa carpeta");
 }
 
 }  // namespace
@@ -38,11 +40,13 @@ bool SaveWhole(const QString& path, const std::function<bool(QIODevice&)>& write
   if (!file.open(QIODevice::WriteOnly))
     reason = OpenFailure(QFileInfo(path));
   else if (!write(file) || !file.commit())
-    reason = "no se pudo escribir completo (¿falta espacio en el disco?)";
+    reason = QCoreApplication::translate(
+        "shell::SaveFiles", "no se pudo escribir completo (¿falta espacio en el disco?)");
   if (reason.isEmpty())
     return true;
-  framework::ShowErrorMessage(QString("No se pudo guardar el archivo «%1»: %2.")
-                                  .arg(QDir::toNativeSeparators(path), reason));
+  framework::ShowErrorMessage(
+      QCoreApplication::translate("shell::SaveFiles", "No se pudo guardar el archivo «%1»: %2.")
+          .arg(QDir::toNativeSeparators(path), reason));
   return false;
 }
 

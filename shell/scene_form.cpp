@@ -2,14 +2,17 @@
 
 #include <GL/gl.h>
 
+#include <QActionGroup>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
 
 #include "components/openglpanel/opengl_panel.h"
+#include "framework/language.h"
 #include "shell/ok_glyph.h"
 #include "shell/program_exit.h"
 
@@ -45,6 +48,49 @@ bool SceneForm::eventFilter(QObject* watched, QEvent* event) {
       static_cast<QWidget*>(watched)->isAncestorOf(focusWidget()))
     setFocus(Qt::OtherFocusReason);
   return MainForm::eventFilter(watched, event);
+}
+
+void SceneForm::AddLanguageMenu(QMenu& options) {
+  using framework::Language;
+  // Each language named in itself: the submenu reads the same in both.
+  QMenu* menu = options.addMenu(QString::fromUtf8("Idioma / &Language"));
+  menu->setObjectName("Idioma");
+  auto* group = new QActionGroup(menu);
+  for (const auto& [language, caption, name] :
+       {std::tuple{Language::Spanish, "&Español", "Espanol"},
+        std::tuple{Language::English, "&English", "English"}}) {
+    QAction* item = group->addAction(QString::fromUtf8(caption));
+    item->setObjectName(name);
+    item->setCheckable(true);
+    item->setChecked(language == framework::CurrentLanguage());
+    menu->addAction(item);
+    connect(item, &QAction::triggered, this, [language] {
+      framework::UseLanguage(language);
+      framework::SaveLanguage(language);
+    });
+  }
+}
+
+void SceneForm::SetText(QObject* item_or_label, const char* source) {
+  const auto same = [item_or_label](const auto& text) { return text.first == item_or_label; };
+  std::erase_if(texts_, same);
+  texts_.emplace_back(item_or_label, source);
+  item_or_label->setProperty("text",
+                             QCoreApplication::translate(metaObject()->className(), source));
+}
+
+void SceneForm::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) {
+    Retranslate();
+    for (const auto& [target, source] : texts_)
+      target->setProperty("text", QCoreApplication::translate(metaObject()->className(), source));
+    for (std::size_t bar = 0; bar < widgets_.bars.size(); ++bar)
+      widgets_.angle_texts[bar]->setText(QString::number(widgets_.bars[bar]->value()));
+    legend_.Translate();
+    AfterTick();
+    widgets_.panel->update();
+  }
+  MainForm::changeEvent(event);
 }
 
 void SceneForm::OpenGLPanel1Init() {

@@ -9,6 +9,7 @@
 
 #include <array>
 #include <functional>
+#include <utility>
 #include <vector>
 
 #include "shell/frame_pacer.h"
@@ -16,6 +17,7 @@
 #include "shell/vector_legend.h"
 
 class QLabel;
+class QMenu;
 class QPixmap;
 class QPushButton;
 class QScrollBar;
@@ -78,6 +80,15 @@ class SceneForm : public MainForm {
   // the tick on every Ok button, and the window's place.
   void FinishWindow(SceneWidgets widgets, int client_width, int client_height, const QPixmap& icon,
                     const QPixmap& about_picture);
+  // The last group of "Opciones" ends with the language's submenu: Spanish or English,
+  // applied to the open window at once and remembered for the next start.
+  void AddLanguageMenu(QMenu& options);
+  // Shows a text that depends on the state, translated in the window's class's context,
+  // and again after each change of language, over what the layout's own would put back.
+  void SetText(QObject* item_or_label, const char* source);
+  // The layout's texts in the language just installed.
+  virtual void Retranslate() {}
+  void changeEvent(QEvent* event) override;
   // Runs in every tick that presents a frame, after the drawing, for readouts of it.
   virtual void AfterTick() {}
   // Hands the keys back to the window when a panel holding the focus hides.
@@ -95,6 +106,7 @@ class SceneForm : public MainForm {
   ProgramExit* exit_;
   FramePacer pacer_;
   SceneWidgets widgets_ = {};
+  std::vector<std::pair<QObject*, const char*>> texts_;  // by SetText, the last one for each
 };
 
 }  // namespace shell

@@ -2,6 +2,7 @@
 
 #include <GL/gl.h>
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QFontMetrics>
 
@@ -34,10 +35,19 @@ void VectorLegend::Create(TOpenGLPanel& panel) {
   const QFont font = LegendFont();
   names_.reset(panel.Create2DFont(&font, 32, 224));
   symbols_.clear();
-  const QFontMetrics metrics(font);
-  for (const LegendLine& line : lines_) {
+  for (const LegendLine& line : lines_)
     symbols_.emplace_back(panel.Create2DFont(&font, line.symbol.unicode(), 1));
-    width_ = std::max(width_, NameLeft + metrics.horizontalAdvance(line.name) + SwatchLeft);
+  Translate();
+}
+
+void VectorLegend::Translate() {
+  const QFontMetrics metrics(LegendFont());
+  names_text_.clear();
+  width_ = 0;
+  for (const LegendLine& line : lines_) {
+    const QString name = QCoreApplication::translate("shell::VectorLegend", line.name);
+    names_text_.push_back(name.toLatin1());
+    width_ = std::max(width_, NameLeft + metrics.horizontalAdvance(name) + SwatchLeft);
   }
 }
 
@@ -68,7 +78,7 @@ void VectorLegend::Draw(TOpenGLPanel& panel) const {
     if (const OpenGLFont2D* symbol = symbols_[i].get())
       glCallList(symbol->ListBase);
     glRasterPos2i(NameLeft, baseline);
-    panel.Draw2DText(names_.get(), line.name.toLatin1().constData());
+    panel.Draw2DText(names_.get(), names_text_[i].constData());
   }
   glPopMatrix();
   glMatrixMode(GL_PROJECTION);

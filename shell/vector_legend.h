@@ -3,8 +3,8 @@
 // arrow a swatch, its symbol and its name, all in its colour, in bitmap text from
 // fonts of the legend's own (the panel's fonts and their settings stay as they are).
 
+#include <QByteArray>
 #include <QChar>
-#include <QString>
 
 #include <memory>
 #include <vector>
@@ -16,7 +16,7 @@ namespace shell {
 
 struct LegendLine {
   QChar symbol;         // any character, Greek letters too
-  QString name;         // Latin-1
+  const char* name;     // marked in the context "shell::VectorLegend"; Latin-1 translated
   const float* colour;  // red, green, blue from 0 to 1
 };
 
@@ -27,12 +27,15 @@ class VectorLegend {
 
   // With the panel's context current, again for every new context: the fonts.
   void Create(TOpenGLPanel& panel);
+  // The names in the language installed now, and the box that holds them.
+  void Translate();
   // Over whatever is drawn, in the current viewport's top-left corner.
   void Draw(TOpenGLPanel& panel) const;
 
  private:
   std::vector<LegendLine> lines_;
-  int width_ = 0;  // in pixels, with the margins
+  std::vector<QByteArray> names_text_;  // translated, each line's
+  int width_ = 0;                       // in pixels, with the margins
   // Only the records are deleted here: their lists go with the context.
   std::unique_ptr<OpenGLFont2D> names_;
   std::vector<std::unique_ptr<OpenGLFont2D>> symbols_;  // one character each

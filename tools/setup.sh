@@ -10,7 +10,8 @@ packages=(
   xvfb xauth xdotool
   fonts-dejavu-core fonts-liberation2
   libgtest-dev libbenchmark-dev
-  qt6-tools-dev desktop-file-utils appstream lintian dpkg-dev
+  qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
+  desktop-file-utils appstream lintian dpkg-dev
 )
 
 missing=()

@@ -15,16 +15,18 @@ TForm1* Form1 = nullptr;
 namespace {
 
 shell::Scene BlockScene() {
-  return {freebody::InitializeScene,
-          freebody::RunFrame,
-          freebody::ReleaseScene,
-          [](int phi, int theta, int psi) {
-            freebody::SetEulerAngles(freebody::Program(), {phi, theta, psi});
-          },
-          QSize(freebody::ViewportSize.first, freebody::ViewportSize.second),
-          [](bool shown) { freebody::Program().state.ShowVectors = shown; },
-          {{'L', "momento angular", scene::MomentumColour},
-           {u'ω', "velocidad angular", scene::VelocityColour}}};
+  return {
+      freebody::InitializeScene,
+      freebody::RunFrame,
+      freebody::ReleaseScene,
+      [](int phi, int theta, int psi) {
+        freebody::SetEulerAngles(freebody::Program(), {phi, theta, psi});
+      },
+      QSize(freebody::ViewportSize.first, freebody::ViewportSize.second),
+      [](bool shown) { freebody::Program().state.ShowVectors = shown; },
+      {{'L', QT_TRANSLATE_NOOP("shell::VectorLegend", "momento angular"), scene::MomentumColour},
+       {u'ω', QT_TRANSLATE_NOOP("shell::VectorLegend", "velocidad angular"),
+        scene::VelocityColour}}};
 }
 
 }  // namespace
@@ -40,21 +42,36 @@ TForm1::TForm1(QWidget* parent)
                 ui_->Image1,
                 {ui_->BitBtn1, ui_->BitBtn2}},
                536, 400, BlockIcon(), AboutPicture());
+  AddLanguageMenu(*ui_->Opcion);
+  SetText(ui_->Label1,
+          QT_TR_NOOP("Tamsel es software libre: se puede usar, copiar, modificar y compartir "
+                     "según la GNU GPL 3 o posterior."));
+  SetText(ui_->Label2, QT_TR_NOOP("Del proyecto Rotación de Cuerpos Rígidos"));
   connect(ui_->Vectores, &QAction::toggled, this, &SceneForm::ShowVectors);
   // The flips as sign changes and swings across 90 degrees; the scheme's drift in the energy.
-  new shell::RunTools(*this, *ui_->OpenGLPanel1, freebody::Program().history, "tamsel",
-                      {ui_->Graficas, ui_->Exportar, ui_->Imagen},
-                      {{0.1,
-                        {{"body_omega_x", "ω´x (rad/s)", QColor(215, 40, 40)},
-                         {"body_omega_y", "ω´y (rad/s)", QColor(0, 150, 0)},
-                         {"body_omega_z", "ω´z (rad/s)", QColor(0, 80, 220)}}},
-                       {1e-4, {{"kinetic", "Ec (J)", QColor(30, 30, 30)}}},
-                       {10.0, {{"axis_angle", "ángulo y´ – L (°)", QColor(140, 0, 170)}}}});
+  new shell::RunTools(
+      *this, *ui_->OpenGLPanel1, freebody::Program().history, "tamsel",
+      {ui_->Graficas, ui_->Exportar, ui_->Imagen},
+      {{0.1,
+        {{"body_omega_x", QT_TRANSLATE_NOOP("shell::GraphsStrip", "ω´x (rad/s)"),
+          QColor(215, 40, 40)},
+         {"body_omega_y", QT_TRANSLATE_NOOP("shell::GraphsStrip", "ω´y (rad/s)"),
+          QColor(0, 150, 0)},
+         {"body_omega_z", QT_TRANSLATE_NOOP("shell::GraphsStrip", "ω´z (rad/s)"),
+          QColor(0, 80, 220)}}},
+       {1e-4, {{"kinetic", QT_TRANSLATE_NOOP("shell::GraphsStrip", "Ec (J)"), QColor(30, 30, 30)}}},
+       {10.0,
+        {{"axis_angle", QT_TRANSLATE_NOOP("shell::GraphsStrip", "ángulo y´ – L (°)"),
+          QColor(140, 0, 170)}}}});
   new shell::TimeTools(*this,
                        {{ui_->Lenta1, ui_->Lenta2, ui_->Lenta4, ui_->Lenta10},
                         ui_->Paso,
                         {ui_->Comenzar, ui_->Reset}},
                        shell::ControlsOf(freebody::Program()));
+}
+
+void TForm1::Retranslate() {
+  ui_->retranslateUi(this);
 }
 
 TForm1::~TForm1() {

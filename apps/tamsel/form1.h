@@ -41,6 +41,7 @@ class TForm1 : public shell::SceneForm {
   void BitBtn2Click();
 
  private:
+  void Retranslate() override;
   // Checks the example's item, loads it and shows its angles on the bars.
   void ChooseExample(int example, QAction* item);
   // Start, reset, the examples and the options: off while the conditions panel is open.

@@ -12,18 +12,18 @@ void TForm1::ComenzarClick() {
   freebody::Simulation& block = freebody::Program();
   if (!block.state.Running) {
     ui_->Reset->setEnabled(true);
-    ui_->Comenzar->setText("&Pausa");
+    SetText(ui_->Comenzar, QT_TR_NOOP("&Pausa"));
     ui_->Rotacion->menuAction()->setEnabled(false);
     ui_->Condicion->setEnabled(false);
     freebody::Start(block);
   } else {
-    ui_->Comenzar->setText("&Comenzar");
+    SetText(ui_->Comenzar, QT_TR_NOOP("&Comenzar"));
     freebody::Pause(block);
   }
 }
 
 void TForm1::ResetClick() {
-  ui_->Comenzar->setText("&Comenzar");
+  SetText(ui_->Comenzar, QT_TR_NOOP("&Comenzar"));
   ui_->Reset->setEnabled(false);
   ui_->Rotacion->menuAction()->setEnabled(true);
   ui_->Condicion->setEnabled(true);
@@ -72,7 +72,7 @@ void TForm1::Vista2Click() {
 void TForm1::Opcion1Click() {
   bool& shown = freebody::Program().state.ShowAxes;
   shown = !shown;
-  ui_->Opcion1->setText(shown ? "Borrar ejes" : "&Dibujar ejes");
+  SetText(ui_->Opcion1, shown ? QT_TR_NOOP("Borrar ejes") : QT_TR_NOOP("&Dibujar ejes"));
 }
 
 }  // namespace tamsel

@@ -35,9 +35,6 @@ void TForm1::EnableRunCommands(bool enabled) {
 
 void TForm1::AboutClick() {
   ui_->Panel1->show();
-  ui_->Label1->setText(
-      "Tamsel es de uso libre en la enseñanza: puede copiarse y compartirse sin fines de lucro.");
-  ui_->Label2->setText("Del proyecto Rotación de Cuerpos Rígidos");
 }
 
 void TForm1::BitBtn2Click() {

@@ -92,6 +92,13 @@ TEST_F(TamselWindowTest, GraphsExportSlowMotionAndStepsAtTheEndOfOpciones) {
   shell::testing::ExpectRunTools(*form, freebody::Program().history, "tamsel");
 }
 
+// With the run's captions as they stand, the graphs and every panel open.
+TEST_F(TamselWindowTest, SpeaksEnglishFromItsMenuAndSpanishAgain) {
+  for (const char* item : {"Comenzar", "Opcion1", "Vista2", "Graficas"}) Item(item)->trigger();
+  for (const char* panel : {"Panel1", "Panel2"}) Control<QWidget>(panel)->show();
+  shell::testing::ExpectBothLanguages(*form);
+}
+
 TEST_F(TamselWindowTest, OutlivesAStormOfUserInput) {
   shell::testing::ExpectToOutliveAStorm(*form, 4,
                                         [] { return freebody::Program().World() != nullptr; });

@@ -6,7 +6,11 @@
 
 int main(int argc, char** argv) {
   QGuiApplication::setDesktopFileName(QStringLiteral("io.github.rigidbodyrotation.Tamsel"));
-  return framework::RunProgram(argc, argv, []() -> std::unique_ptr<QWidget> {
+  const framework::ProgramInfo program{
+      "Tamsel", QT_TRANSLATE_NOOP("framework::CommandLine",
+                                  "Un bloque que gira libre dentro de una sala, para mostrar qué "
+                                  "ejes de rotación son estables.")};
+  return framework::RunProgram(argc, argv, program, []() -> std::unique_ptr<QWidget> {
     if (!TOpenGLPanel::OpenGLAvailable())
       return nullptr;  // the window could not be composed; the panel has said why
     auto form = std::make_unique<tamsel::TForm1>();

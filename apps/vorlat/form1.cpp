@@ -23,17 +23,18 @@ void Show(QLabel* label, double value, int decimals) {
 }
 
 shell::Scene TopScene() {
-  return {gyroscope::InitializeScene,
-          gyroscope::RunFrame,
-          gyroscope::ReleaseScene,
-          [](int phi, int theta, int psi) {
-            gyroscope::SetEulerAngles(gyroscope::Program(), float(phi), float(theta), float(psi));
-          },
-          QSize(gyroscope::ViewportSize.first, gyroscope::ViewportSize.second),
-          [](bool shown) { gyroscope::Program().state.ShowVectors = shown; },
-          {{'L', "momento angular", scene::MomentumColour},
-           {u'ω', "velocidad angular", scene::VelocityColour},
-           {u'τ', "torque del peso", scene::TorqueColour}}};
+  return {
+      gyroscope::InitializeScene,
+      gyroscope::RunFrame,
+      gyroscope::ReleaseScene,
+      [](int phi, int theta, int psi) {
+        gyroscope::SetEulerAngles(gyroscope::Program(), float(phi), float(theta), float(psi));
+      },
+      QSize(gyroscope::ViewportSize.first, gyroscope::ViewportSize.second),
+      [](bool shown) { gyroscope::Program().state.ShowVectors = shown; },
+      {{'L', QT_TRANSLATE_NOOP("shell::VectorLegend", "momento angular"), scene::MomentumColour},
+       {u'ω', QT_TRANSLATE_NOOP("shell::VectorLegend", "velocidad angular"), scene::VelocityColour},
+       {u'τ', QT_TRANSLATE_NOOP("shell::VectorLegend", "torque del peso"), scene::TorqueColour}}};
 }
 
 }  // namespace
@@ -50,19 +51,29 @@ TForm1::TForm1(QWidget* parent)
                 ui_->Image1,
                 {ui_->BitBtn1, ui_->BitBtn2, ui_->BitBtn3}},
                560, 397, vorlat::TopIcon(), vorlat::AboutPicture());
+  AddLanguageMenu(*ui_->Opcion);
+  SetText(ui_->LabelRegistro1,
+          QT_TR_NOOP("Vorlat es software libre: se puede usar, copiar, modificar y compartir "
+                     "según la GNU GPL 3 o posterior."));
+  SetText(ui_->LabelRegistro2, QT_TR_NOOP("Proyecto Rotación de Cuerpos Rígidos"));
   connect(ui_->Vectores, &QAction::toggled, this, &SceneForm::ShowVectors);
   // The energies' exchange and slow loss, the nutation's wave, the precession rates.
   const QColor blue(0, 90, 210), red(215, 60, 0), black(30, 30, 30);
-  new shell::RunTools(*this, *ui_->OpenGLPanel1, gyroscope::Program().history, "vorlat",
-                      {ui_->Graficas, ui_->Exportar, ui_->Imagen},
-                      {{0.01,
-                        {{"kinetic", "ΔEc (J)", blue, 1.0, true},
-                         {"potential", "ΔEp (J)", red, 1.0, true},
-                         {"mechanical", "ΔEm (J)", black, 1.0, true}}},
-                       {0.01, {{"tip_z", "z del extremo (m)", QColor(140, 0, 170)}}},
-                       {0.05,
-                        {{"measured_precession", "fp medida (Hz)", blue, RadiansToHertz},
-                         {"theoretical_precession", "fp teórica (Hz)", red, RadiansToHertz}}}});
+  new shell::RunTools(
+      *this, *ui_->OpenGLPanel1, gyroscope::Program().history, "vorlat",
+      {ui_->Graficas, ui_->Exportar, ui_->Imagen},
+      {{0.01,
+        {{"kinetic", QT_TRANSLATE_NOOP("shell::GraphsStrip", "ΔEc (J)"), blue, 1.0, true},
+         {"potential", QT_TRANSLATE_NOOP("shell::GraphsStrip", "ΔEp (J)"), red, 1.0, true},
+         {"mechanical", QT_TRANSLATE_NOOP("shell::GraphsStrip", "ΔEm (J)"), black, 1.0, true}}},
+       {0.01,
+        {{"tip_z", QT_TRANSLATE_NOOP("shell::GraphsStrip", "z del extremo (m)"),
+          QColor(140, 0, 170)}}},
+       {0.05,
+        {{"measured_precession", QT_TRANSLATE_NOOP("shell::GraphsStrip", "fp medida (Hz)"), blue,
+          RadiansToHertz},
+         {"theoretical_precession", QT_TRANSLATE_NOOP("shell::GraphsStrip", "fp teórica (Hz)"), red,
+          RadiansToHertz}}}});
   new shell::TimeTools(*this,
                        {{ui_->Lenta1, ui_->Lenta2, ui_->Lenta4, ui_->Lenta10},
                         ui_->Paso,
@@ -73,6 +84,10 @@ TForm1::TForm1(QWidget* parent)
 TForm1::~TForm1() {
   if (Form1 == this)
     Form1 = nullptr;
+}
+
+void TForm1::Retranslate() {
+  ui_->retranslateUi(this);
 }
 
 void TForm1::AfterTick() {

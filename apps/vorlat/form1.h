@@ -37,6 +37,7 @@ class TForm1 : public shell::SceneForm {
   // Radians per second to hertz, with the programs' own value of pi.
   static constexpr double RadiansToHertz = 0.15915494226054455;
 
+  void Retranslate() override;
   // The tick's readouts of the frame just drawn.
   void AfterTick() override;
   // Start, reset and the options: off while the conditions panel is open.

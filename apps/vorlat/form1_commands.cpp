@@ -9,37 +9,39 @@ void TForm1::ComenzarClick() {
   if (!top.state.Running) {
     ui_->Reset->setEnabled(true);
     gyroscope::Start(top);
-    ui_->Comenzar->setText("&Pausa");
+    SetText(ui_->Comenzar, QT_TR_NOOP("&Pausa"));
     ui_->Condicion->setEnabled(false);
   } else {
-    ui_->Comenzar->setText("&Seguir");
+    SetText(ui_->Comenzar, QT_TR_NOOP("&Seguir"));
     gyroscope::Pause(top);
   }
 }
 
 void TForm1::ResetClick() {
-  ui_->Comenzar->setText("&Comenzar");
+  SetText(ui_->Comenzar, QT_TR_NOOP("&Comenzar"));
   ui_->Reset->setEnabled(false);
   ui_->Condicion->setEnabled(true);
-  ui_->About->setText("&Activar gravedad");
+  SetText(ui_->About, QT_TR_NOOP("&Activar gravedad"));
   GravityOn = false;
   gyroscope::ResetSimulation(gyroscope::Program());
 }
 
 void TForm1::AboutClick() {
   GravityOn = !GravityOn;
-  ui_->About->setText(GravityOn ? "&Desactivar gravedad" : "&Activar gravedad");
+  SetText(ui_->About,
+          GravityOn ? QT_TR_NOOP("&Desactivar gravedad") : QT_TR_NOOP("&Activar gravedad"));
   gyroscope::SwitchGravity(gyroscope::Program(), GravityOn);
 }
 
 void TForm1::Opcion1Click() {
   bool& shown = gyroscope::Program().state.ShowAxes;
   shown = !shown;
-  ui_->Opcion1->setText(shown ? "&Ocultar ejes" : "&Mostrar ejes");
+  SetText(ui_->Opcion1, shown ? QT_TR_NOOP("&Ocultar ejes") : QT_TR_NOOP("&Mostrar ejes"));
 }
 
 void TForm1::Opcion2Click() {
   bool& shown = gyroscope::Program().state.ShowTrajectory;
   shown = !shown;
-  ui_->Opcion2->setText(shown ? "&Ocultar trayectoria" : "&Marcar trayectoria");
+  SetText(ui_->Opcion2,
+          shown ? QT_TR_NOOP("&Ocultar trayectoria") : QT_TR_NOOP("&Marcar trayectoria"));
 }

@@ -42,9 +42,6 @@ void TForm1::BitBtn3Click() {
 
 void TForm1::AcercaClick() {
   ui_->Panel1->show();
-  ui_->LabelRegistro1->setText(
-      "Vorlat puede usarse, copiarse y compartirse libremente para enseñar y aprender.");
-  ui_->LabelRegistro2->setText("Proyecto Rotación de Cuerpos Rígidos");
 }
 
 void TForm1::BitBtn2Click() {

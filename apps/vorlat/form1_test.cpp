@@ -132,6 +132,15 @@ TEST_F(VorlatWindowTest, GraphsExportSlowMotionAndStepsAtTheEndOfOpciones) {
   shell::testing::ExpectRunTools(*form, gyroscope::Program().history, "vorlat");
 }
 
+// Paused after a start, gravity on, the path marked, the graphs and every panel open.
+TEST_F(VorlatWindowTest, SpeaksEnglishFromItsMenuAndSpanishAgain) {
+  for (const char* item : {"Comenzar", "Comenzar", "Opcion2", "About", "Graficas"})
+    Item(item)->trigger();
+  for (const char* panel : {"Panel1", "Panel2", "Panel3"}) Control<QWidget>(panel)->show();
+  ASSERT_TRUE(WaitForTicks(1));  // the readouts stand still from now on
+  shell::testing::ExpectBothLanguages(*form);
+}
+
 TEST_F(VorlatWindowTest, OutlivesAStormOfUserInput) {
   shell::testing::ExpectToOutliveAStorm(*form, 1,
                                         [] { return gyroscope::Program().World() != nullptr; });

@@ -5,7 +5,11 @@
 
 int main(int argc, char** argv) {
   QGuiApplication::setDesktopFileName(QStringLiteral("io.github.rigidbodyrotation.Vorlat"));
-  return framework::RunProgram(argc, argv, []() -> std::unique_ptr<QWidget> {
+  const framework::ProgramInfo program{
+      "Vorlat",
+      QT_TRANSLATE_NOOP("framework::CommandLine",
+                        "Un trompo simétrico pesado, con precesión y nutación, para la clase.")};
+  return framework::RunProgram(argc, argv, program, []() -> std::unique_ptr<QWidget> {
     if (!TOpenGLPanel::OpenGLAvailable())
       return nullptr;  // the window could not be composed; the panel has said why
     auto form = std::make_unique<TForm1>();

@@ -25,7 +25,8 @@ constexpr Subcommand kSubcommands[] = {
 
 void PrintUsage() {
   std::cout
-      << "usage: simtrace SUBCOMMAND [options]   (simtrace SUBCOMMAND --help for its options)\n";
+      << "usage: simtrace SUBCOMMAND [options]   (simtrace SUBCOMMAND --help for its options)\n"
+         "       simtrace --version\n";
   for (const Subcommand& subcommand : kSubcommands)
     std::cout << "  " << subcommand.name << "  " << subcommand.summary << "\n";
 }
@@ -39,6 +40,10 @@ int main(int argc, char** argv) {
   try {
     if (name == "--help") {
       PrintUsage();
+      return 0;
+    }
+    if (name == "--version") {
+      std::cout << "simtrace " PROJECT_VERSION_TEXT "\n";
       return 0;
     }
     for (const Subcommand& subcommand : kSubcommands) {
