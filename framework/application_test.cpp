@@ -32,8 +32,7 @@ TEST(ApplicationTest, ExceptionsFromStartUpOrHandlersAreShownAndTheProgramGoesOn
                        []() -> std::unique_ptr<QWidget> { throw ConversionError("x"); }),
             0);
   EXPECT_EQ(shown, QStringList{"'x' no es un número válido"});
-  EXPECT_EQ(RunProgram(1, argv, program, [] { return std::unique_ptr<QWidget>(); }),
-            1);  // said why
+  EXPECT_EQ(RunProgram(1, argv, program, [] { return nullptr; }), 1);  // said why
   shown.clear();
   bool visible = false;
   QString cancel;

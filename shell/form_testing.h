@@ -56,9 +56,8 @@ void ExpectRunTools(SceneForm& form, const record::History& history, const QStri
 void ExpectTimeTools(SceneForm& form, const record::History& history,
                      const std::function<std::uint32_t()>& slowdown);
 
-// Through "Idioma / &Language", at once: every text of the window, its panels, menus and
-// graphs in English, none empty, the layout's places and the numbers' locale unchanged,
-// the choice remembered; and back in Spanish, every text as it was, the state's captions too.
+// Through "Idioma / &Language", at once: every text in English, none empty, all fitting, the
+// locale and the choice kept; and back in Spanish, every text as it was, the state's too.
 void ExpectBothLanguages(SceneForm& form);
 
 template <class Form>

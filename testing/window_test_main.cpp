@@ -1,6 +1,5 @@
-// Entry of the window tests: the application object must exist before any widget,
-// but listing the tests must work without a display. The settings a test saves go
-// to a folder of its own, not the user's.
+// Entry of the window tests: the application object must exist before any widget, but listing
+// the tests must work without a display; the settings tests save stay out of the user's.
 #include <QApplication>
 #include <QTemporaryDir>
 

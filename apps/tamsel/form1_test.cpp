@@ -86,15 +86,10 @@ TEST_F(TamselWindowTest, MomentumRoundTripsAndABadNumberKeepsThePanelOpen) {
   EXPECT_EQ(Texts(boxes), QStringList({"0,25", "-0,00100000004749745", "0,200000002980232"}));
 }
 
-TEST_F(TamselWindowTest, GraphsExportSlowMotionAndStepsAtTheEndOfOpciones) {
+TEST_F(TamselWindowTest, GraphsExportSlowMotionStepsAndLanguageAtTheEndOfOpciones) {
   shell::testing::ExpectTimeTools(*form, freebody::Program().history,
                                   [] { return freebody::Program().Slowdown(); });
   shell::testing::ExpectRunTools(*form, freebody::Program().history, "tamsel");
-}
-
-// With the run's captions as they stand, the graphs and every panel open.
-TEST_F(TamselWindowTest, SpeaksEnglishFromItsMenuAndSpanishAgain) {
-  for (const char* item : {"Comenzar", "Opcion1", "Vista2", "Graficas"}) Item(item)->trigger();
   for (const char* panel : {"Panel1", "Panel2"}) Control<QWidget>(panel)->show();
   shell::testing::ExpectBothLanguages(*form);
 }
