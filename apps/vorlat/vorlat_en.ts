@@ -35,7 +35,7 @@ son respecto de los ejes del Vorlat.
 can change it to any other value.
 
 The rotation frequencies that this menu changes
-are about the Vorlat&apos;s own axes.
+are about the top&apos;s own axes.
 
 - &quot;Vectors&quot; (Options menu) draws from the pivot the angular momentum L (light blue, 0.45 m per kg·m²/s), the angular velocity ω (magenta, 3.5 mm per rad/s) and the weight&apos;s torque τ (orange, 0.15 m per N·m); none goes beyond 0.45 m. &quot;Slow motion&quot; slows the simulated time down and &quot;One step&quot; moves it 10 ms on while paused. Dragging with the mouse turns the view; the wheel brings it nearer or further.</translation>
     </message>
