@@ -6,6 +6,9 @@
 #include <QSettings>
 #include <QTranslator>
 
+#include <memory>
+#include <vector>
+
 namespace framework {
 namespace {
 
@@ -13,8 +16,8 @@ constexpr char kOrganization[] = "RigidBodyRotation";
 constexpr char kKey[] = "language";
 
 struct Translations {
-  QTranslator program;  // this program's English
-  QTranslator qt;       // Qt's dialogs and buttons in Spanish
+  std::vector<std::unique_ptr<QTranslator>> english;  // the program's and the shared layers'
+  QTranslator qt;                                     // Qt's dialogs and buttons in Spanish
   Language current = Language::Spanish;
 };
 
@@ -51,13 +54,17 @@ void SaveLanguage(Language language) {
 
 void UseLanguage(Language language) {
   Translations& installed = Installed();
-  QCoreApplication::removeTranslator(&installed.program);
+  for (const auto& translator : installed.english)
+    QCoreApplication::removeTranslator(translator.get());
+  installed.english.clear();
   QCoreApplication::removeTranslator(&installed.qt);
   if (language == Language::English) {
-    // Each program embeds its own one file under this prefix.
-    const QStringList files = QDir(":/i18n", "*_en.qm").entryList();
-    if (!files.isEmpty() && installed.program.load(files.first(), ":/i18n"))
-      QCoreApplication::installTranslator(&installed.program);
+    // The program's own file and the shared layers' are embedded under this prefix.
+    for (const QString& file : QDir(":/i18n", "*_en.qm").entryList()) {
+      auto translator = std::make_unique<QTranslator>();
+      if (translator->load(file, ":/i18n") && QCoreApplication::installTranslator(translator.get()))
+        installed.english.push_back(std::move(translator));
+    }
   } else if (!installed.qt.isEmpty() ||
              installed.qt.load("qtbase_es", QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
     QCoreApplication::installTranslator(&installed.qt);  // without the file, Qt's English
