@@ -19,10 +19,8 @@ using BlockTest = math3d::SteppedRunTest<Simulation>;
 // The start-up momentum along the upright long axis, whose moment is the least.
 const double Omega = StartMomentum.GetZ() * InverseBodyInertia()(2, 2);
 
-// The frame advance itself writes the orientation reached back, so a pause (or a
-// reset, or the bars) starts from it even when no paint came in between. Two steps
-// then turn the block, and in the rotating view the room, as 20 ms more of the run
-// do: with its momentum, not from rest as after a start. A start goes on from there.
+// A pause keeps the orientation reached even with no paint in between; two steps then turn
+// the block and the rotating room as 20 ms more of the run do, and a start goes on from there.
 TEST_F(BlockTest, PauseStopsWhereTheFramesGotStepsAndStartGoOn) {
   std::uint32_t other_ms = 0;
   Simulation other([&] { return other_ms; });

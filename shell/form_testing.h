@@ -1,7 +1,6 @@
 #pragma once
-// Driving a real main window under Xvfb as a user would: shown and active, its
-// timer AnimTimer1 ticking, its drawing in OpenGLPanel1, its controls found by
-// their layout names and message boxes captured instead of shown.
+// Driving a real main window under Xvfb as a user would: shown, active and ticking, its
+// controls found by their layout names, message boxes captured instead of shown.
 
 #include <QAction>
 #include <QLabel>
@@ -34,25 +33,21 @@ bool WaitForTicks(const SceneForm& form, int count);
 // Every label shows its whole text inside the window, wrapped if it wraps.
 void ExpectLabelsFit(const QMainWindow& window);
 
-// `leave` releases the scene and ends the message loop; ticks, keys and paints
-// that still come leave the released scene alone.
+// `leave` releases the scene and ends the loop; later ticks, keys and paints leave it alone.
 void ExpectExitBy(SceneForm& form, const std::function<void()>& leave,
                   const std::function<bool()>& scene_exists);
 
-// After seeded random keys, access keys, clicks and text typed into edit boxes
-// (never "Salir", nor Space or Return in a menu) the program lives on, shown,
-// ticking and painting its scene, and a click on "Salir" still ends it cleanly.
+// After seeded random keys, access keys, clicks and typing (never "Salir", nor Space or Return
+// in a menu) the program lives on, ticking and painting, and "Salir" still ends it cleanly.
 void ExpectToOutliveAStorm(SceneForm& form, unsigned seed,
                            const std::function<bool()>& scene_exists);
 
-// The items at the end of "Opciones" show the strip under the window, growing it,
-// save this window's history and picture through our own dialogs, which suggest names
-// after `program`, and show the arrows with their legend.
+// The items at the end of "Opciones" show the strip under the window, growing it, save the
+// history and picture through dialogs suggesting names after `program`, and show the arrows.
 void ExpectRunTools(SceneForm& form, const record::History& history, const QString& program);
 
-// Slow motion (normal at first) and the single step close "Opciones"; by access keys,
-// the speed chosen (`slowdown` reads the simulation's) holds over a reset and the
-// step, only on while the run stands still, records one row and stays paused.
+// Slow motion and the single step close "Opciones": by access keys, the speed chosen holds
+// over a reset; the step, on only while the run stands still, records one row, stays paused.
 void ExpectTimeTools(SceneForm& form, const record::History& history,
                      const std::function<std::uint32_t()>& slowdown);
 

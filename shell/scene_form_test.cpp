@@ -30,8 +30,7 @@
 namespace shell {
 namespace {
 
-// A scene as the programs have one: it exists from initialize to release and,
-// while it does, fills its area with red.
+// A scene as the programs have one: from initialize to release it fills its area with red.
 bool scene_exists = false;
 int releases = 0;
 std::array<int, 3> angles;
@@ -118,8 +117,7 @@ TEST_F(SceneFormTest, AFixedWindowDrawingThroughTheCameraThatKeysTurn) {
   form->parts.bars[1]->setValue(30);
   EXPECT_EQ(angles, (std::array<int, 3>{0, 30, 0}));
   EXPECT_EQ(form->parts.angle_texts[1]->text(), "30");
-  // Keys set rates per second (the last of I and O wins); auto-repeat is no release, a
-  // real one stops all.
+  // Keys set rates per second, the last of I and O wins; a real release stops all.
   const Camera& camera = form->ViewCamera();
   const auto rates = [&] {
     return std::array{camera.ViewYawRate, camera.ViewPitchRate, camera.ViewDistanceRate};
@@ -190,14 +188,10 @@ TEST_F(SceneFormTest, ATickPresentsAFrameOnlyWhenTheRefreshIsDue) {
   for (QLabel* label : labels) label->installEventFilter(&painted);
   QSignalSpy draws(form->parts.panel, &TOpenGLPanel::OnPaint);
   const double period = 1.0 / form->screen()->refreshRate();
-  // When, in refresh periods, and how long the frame covers (none: no frame).
-  const std::pair<double, double> ticks[] = {{60.0, 60.0},
-                                             {60.5, 0.0},
-                                             {61.2, 1.2} /* late */,
-                                             {61.9, 0.0},
-                                             {62.01, 0.81} /* in rhythm */,
-                                             {80.0, 17.99} /* a stall */,
-                                             {80.9, 0.0} /* no burst */};
+  // When, in refresh periods, and how long the frame covers (none: no frame): late at 61.2,
+  // in rhythm at 62.01, a stall at 80, then no burst.
+  const std::pair<double, double> ticks[] = {{60.0, 60.0},  {60.5, 0.0},   {61.2, 1.2}, {61.9, 0.0},
+                                             {62.01, 0.81}, {80.0, 17.99}, {80.9, 0.0}};
   for (const auto& [at, covered] : ticks) {
     SCOPED_TRACE(at);
     const auto [yaw, pitch, distance] = place();
@@ -217,8 +211,7 @@ TEST_F(SceneFormTest, ATickPresentsAFrameOnlyWhenTheRefreshIsDue) {
   }
 }
 
-// Whichever way the program ends, the scene is released once. Our own modal
-// boxes do not end it, another window of the program does.
+// Whichever way the program ends, the scene is released once; our own modal boxes do not end it.
 TEST_F(SceneFormTest, EveryWayOutReleasesTheSceneOnce) {
   QMessageBox box(QMessageBox::NoIcon, "t", "modal", QMessageBox::Ok);
   ASSERT_TRUE(testing::ShowActive(box));
@@ -290,8 +283,7 @@ struct RunToolsTest : SceneFormTest {
   RunTools* tools;
 };
 
-// Made when first shown, the curves follow the rows, stand still while none come,
-// and go with a reset.
+// Made when first shown, the curves follow the rows, stand still while none come, go with a reset.
 TEST_F(RunToolsTest, TheStripFollowsTheRun) {
   EXPECT_EQ(form->findChild<QCustomPlot*>(), nullptr);
   graphs.setChecked(true);

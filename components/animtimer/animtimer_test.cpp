@@ -19,8 +19,8 @@ namespace {
 using Clock = std::chrono::steady_clock;
 using namespace std::chrono_literals;
 
-// Runs the event loop until `done` holds or `limit` has passed, handling tick requests
-// the moment they arrive; returns `done()`.
+// Runs the event loop, tick requests handled as they come, until `done` or `limit`; returns
+// `done()`.
 bool RunEventsUntil(const std::function<bool()>& done, std::chrono::milliseconds limit = 1s) {
   const QDeadlineTimer deadline(limit);
   QTimer wake;  // bounds each blocking wait
@@ -43,8 +43,7 @@ QList<TThreadMiser*> Guards() {
 
 using Milliseconds = std::chrono::duration<double, std::milli>;
 
-// Timers made by a case belong to one owner window; afterwards every worker must have
-// ended and released its guard.
+// A case's timers share one owner window; afterwards every worker must have ended.
 class TimerTest : public testing::Test {
  protected:
   TAnimTimer* NewTimer(std::uint32_t interval, bool designing = false) {

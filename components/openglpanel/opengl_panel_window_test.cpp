@@ -108,8 +108,7 @@ TEST_F(PanelWindowTest, EventsRunInOrderWithTheContextCurrentAndAgainOnANewSurfa
   EXPECT_TRUE(P::OpenGLAvailable() && messages.empty());  // the check, too, says nothing
 }
 
-// In Manual mode a paint that does not swap leaves the shown picture until the
-// application swaps, in a paint or outside one.
+// In Manual mode the shown picture stays until the application swaps, in a paint or outside.
 TEST_F(PanelWindowTest, PaintsAreShownBeforeRepaintReturnsAndManualModeKeepsThemUntilASwap) {
   QColor right = kRed;
   QObject::connect(panel, &P::OnPaint, [&] {
@@ -135,25 +134,37 @@ TEST_F(PanelWindowTest, PaintsAreShownBeforeRepaintReturnsAndManualModeKeepsThem
 }
 
 // Qt offers no colour index: creation fails with its messages, and no event follows. A
-// single-buffered panel shows what it draws. The application's viewport outlives Qt's
-// reset before each paint and another panel's context. Extensions: whole names, current.
-TEST_F(PanelWindowTest, FormatsViewportAndExtensions) {
+// single-buffered panel shows what it draws, here from lists it shares with another. The
+// application's viewport outlives Qt's reset before each paint and another panel's context.
+// Extensions: whole names, current. What the real platform describes is what Qt made; the
+// display's depth is read, never changed.
+TEST_F(PanelWindowTest, FormatsSharedListsViewportExtensionsAndDisplayDepth) {
   TOpenGLPanel single(&window), indexed(&window);
   single.setGeometry(200, 0, 60, 60);
   single.SetPFDFlags(P::f_PFD_DRAW_TO_WINDOW | P::f_PFD_SUPPORT_OPENGL | P::f_PFD_SUPPORT_GDI);
-  QObject::connect(&single, &P::OnPaint, [] { Clear(kBlue); });
+  GLuint list = 0;
+  QObject::connect(&single, &P::OnPaint, [&] { glCallList(list); });
   indexed.setGeometry(200, 100, 60, 60);
   indexed.setProperty("PixelType", P::f_PFD_TYPE_COLORINDEX);
   QObject::connect(&indexed, &P::OnInit, [] { ADD_FAILURE() << "OnInit"; });
   QObject::connect(&indexed, &P::OnPaint, [] { ADD_FAILURE() << "OnPaint"; });
   std::vector<int> painted(4);
+  QObject::connect(panel, &P::OnInit, [&] {
+    list = glGenLists(1);
+    glNewList(list, GL_COMPILE);
+    Clear(kGreen);
+    glEndList();
+  });
   QObject::connect(panel, &P::OnPaint, [&] { glGetIntegerv(GL_VIEWPORT, painted.data()); });
   Show();
-  single.repaint();
   indexed.repaint();
-  EXPECT_TRUE(testkit::Near(ScreenPixel(single, {30, 30}), kBlue));
   EXPECT_EQ(messages, (Texts{"ChoosePixelFormat:2000", "Open GL Context Create Failed"}));
   EXPECT_EQ(indexed.RenderingContext(), HGLRC{});
+  ASSERT_NE(list, 0u);
+  EXPECT_TRUE(panel->PanelShareLists(&single));
+  EXPECT_FALSE(panel->PanelShareLists(nullptr));
+  single.repaint();
+  EXPECT_TRUE(testkit::Near(ScreenPixel(single, {30, 30}), kGreen));
 
   EXPECT_EQ(painted, (std::vector<int>{0, 0, 200, 160}));
   panel->MakeOpenGLPanelCurrent();
@@ -168,27 +179,6 @@ TEST_F(PanelWindowTest, FormatsViewportAndExtensions) {
   EXPECT_FALSE(TOpenGLPanel::QueryOpenGLExtention(first.c_str()));  // none current
   panel->repaint();
   EXPECT_EQ(painted, (std::vector<int>{7, 8, 9, 10}));
-}
-
-// What the real platform describes is what Qt made; lists shared between two
-// panels of one window draw in both; the display's depth is read, never changed.
-TEST_F(PanelWindowTest, DescribedFormatSharedListsAndDisplayDepth) {
-  TOpenGLPanel* second = new TOpenGLPanel(&window);
-  second->setGeometry(200, 0, 60, 60);
-  GLuint list = 0;
-  QObject::connect(panel, &P::OnInit, [&] {
-    list = glGenLists(1);
-    glNewList(list, GL_COMPILE);
-    Clear(kGreen);
-    glEndList();
-  });
-  QObject::connect(second, &P::OnPaint, [&] { glCallList(list); });
-  Show();
-  ASSERT_NE(list, 0u);
-  EXPECT_TRUE(panel->PanelShareLists(second));
-  EXPECT_FALSE(panel->PanelShareLists(nullptr));
-  second->repaint();
-  EXPECT_TRUE(testkit::Near(ScreenPixel(*second, {30, 30}), kGreen));
 
   QtGLPlatform platform;
   const HDC dc = platform.GetDC(panel->DrawingSurface());
@@ -215,8 +205,7 @@ struct Ink {
   QRect box;  // y from the bottom, as GL counts
 };
 
-// Both of the panel's own fonts at 24 pixels; each test draws with the context current
-// into a black picture, white ink, one unit a pixel, from baseline origin (20, 40).
+// The panel's own fonts at 24 pixels, drawn white on black, a unit a pixel, from (20, 40).
 class PanelFontsTest : public PanelWindowTest {
  protected:
   void SetUp() override {
@@ -340,8 +329,7 @@ TEST_F(PanelFontsTest, ApplicationFontsHaveTheirOwnRangeAndThePanelsGoWithTheCon
   EXPECT_EQ(Size("A"), kUntouched);
 }
 
-// The unit circle has fewer points for a larger deviation; no positive deviation means
-// the finest; a huge one leaves each curve its chord; a tiny one takes bounded work.
+// A larger deviation, fewer points; none positive, the finest; a tiny one, bounded work.
 TEST(FlattenPath, TheDeviationSetsHowFinelyCurvesAreCut) {
   QPainterPath circle;
   circle.addEllipse(QPointF(0, 0), 1, 1);
@@ -352,8 +340,8 @@ TEST(FlattenPath, TheDeviationSetsHowFinelyCurvesAreCut) {
   EXPECT_LE(points(1e-300), 4u << 12);
 }
 
-// Saving and printing paint afresh and take what the window shows, children included;
-// an unwritable file is an error naming it; no picture, no print job.
+// Saving and printing paint afresh, children included; an unwritable file is an error naming
+// it; no picture, no print job.
 TEST_F(PanelWindowTest, SavedAndPrintedPicturesAreFreshWithTheirChildren) {
   auto* child = new QFrame(panel);
   child->setGeometry(150, 10, 20, 20);
