@@ -19,10 +19,8 @@
 
 #include "components/animtimer/animtimer.h"
 #include "components/openglpanel/opengl_panel.h"
-#include "framework/conversions.h"
 #include "record/history.h"
 #include "shell/form_testing.h"
-#include "shell/number_boxes.h"
 #include "shell/run_tools.h"
 #include "shell/save_files.h"
 #include "testing/pixels.h"
@@ -244,24 +242,6 @@ TEST_F(SceneFormTest, EveryWayOutReleasesTheSceneOnce) {
   releases = 0;
   form.reset();
   EXPECT_EQ(releases, 1);
-}
-
-// All or nothing: the first box without a number has its error shown, takes the
-// focus with its text selected, and nothing is read.
-TEST_F(SceneFormTest, ReadingNumbersStopsAtTheFirstBoxWithoutANumber) {
-  const std::pair<std::array<const char*, 3>, int> cases[] = {
-      {{"1", "abc", "x"}, 1}, {{"1e99", "2", "3"}, 0}, {{"1", "2", ","}, 2}, {{"", "1", "1"}, 0}};
-  for (const auto& [texts, bad] : cases) {
-    messages.clear();
-    QWidget window;
-    QLineEdit boxes[] = {QLineEdit(texts[0], &window), QLineEdit(texts[1], &window),
-                         QLineEdit(texts[2], &window)};
-    const auto values = ReadNumbers({&boxes[0], &boxes[1], &boxes[2]});
-    EXPECT_FALSE(values) << texts[bad];
-    EXPECT_EQ(messages, QStringList{framework::ConversionError(texts[bad]).what()});
-    EXPECT_EQ(window.focusWidget(), &boxes[bad]) << texts[bad];
-    EXPECT_EQ(boxes[bad].selectedText(), texts[bad]);
-  }
 }
 
 // A run of 0.3 s rows whose `a` is a wave; 2000 rows, ten minutes, are kept.

@@ -11,6 +11,7 @@
 #include <numbers>
 
 #include "components/openglpanel/opengl_panel.h"
+#include "framework/conversions.h"
 #include "gyroscope/simulation.h"
 #include "shell/form_testing.h"
 
@@ -57,7 +58,8 @@ TEST_F(VorlatWindowTest, MenusFollowTheirCommandsAndAccessKeysAndThePanelsOpenOv
   ExpectKeysBackAfterPanels({{'Y', "BitBtn3"}, {'D', "BitBtn2"}, {'I', "BitBtn1"}});
 }
 
-// In a locale with a decimal comma, as the boxes and the readouts show it.
+// In a locale with a decimal comma, as the boxes and the readouts show it. All or nothing: the
+// first box without a number takes the focus with its text selected.
 TEST_F(VorlatWindowTest, ReadoutsFollowTheConditionsAndGravityAndABadNumberStoresNothing) {
   QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Argentina));
   Item("Condicion")->trigger();
@@ -65,14 +67,18 @@ TEST_F(VorlatWindowTest, ReadoutsFollowTheConditionsAndGravityAndABadNumberStore
   const auto boxes = {"Edit1", "Edit2", "Edit3", "Edit4"};
   EXPECT_EQ(Texts(boxes), QStringList({"0,0", "0,0", "10,0", "2,5"}));
   Type("Edit1", "1,234");
+  Type("Edit3", "x");
   Type("Edit4", "abc");
   Click("BitBtn1");
-  EXPECT_EQ(messages.size(), 1);
+  EXPECT_EQ(messages, QStringList{framework::ConversionError("x").what()});
   EXPECT_TRUE(Shown("Panel2"));
-  EXPECT_EQ(Texts(boxes), QStringList({"1,234", "0,0", "10,0", "abc"}));
+  EXPECT_EQ(Texts(boxes), QStringList({"1,234", "0,0", "x", "abc"}));
+  EXPECT_EQ(QApplication::focusWidget(), Control<QLineEdit>("Edit3"));
+  EXPECT_EQ(Control<QLineEdit>("Edit3")->selectedText(), "x");
   ASSERT_TRUE(WaitForTicks(1));
   EXPECT_EQ(Text("LabelfxPrima"), "0,0");  // nothing stored
 
+  Type("Edit3", "10,0");
   Type("Edit4", "9,8");
   Control<QScrollBar>("ScrollBar2")->setValue(0);  // the axle upright
   Click("BitBtn1");
