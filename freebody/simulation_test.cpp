@@ -45,9 +45,8 @@ TEST_F(BlockTest, PauseStopsWhereTheFramesGotStepsAndStartGoOn) {
   RunFor(0.1);  // without a world nothing steps, nor writes back
 }
 
-// The start-up turn about the upright long axis at L / Imin, in short frames or
-// long. The first sub-step after a start only finds the velocity: the turn lags it
-// by one. Reset brings the block and the room back; the view stays.
+// The start-up turn about the upright long axis at L / Imin, in short frames or long, lags a
+// sub-step (the first only finds the velocity). Reset brings block and room back, not the view.
 TEST_F(BlockTest, StartUpTurnAboutTheLongAxisAtTheClosedFormRate) {
   for (const std::uint32_t frame_ms : {1u, 25u}) {
     Start(run);
@@ -65,9 +64,8 @@ TEST_F(BlockTest, StartUpTurnAboutTheLongAxisAtTheClosedFormRate) {
   }
 }
 
-// Examples 1 and 3 turn about the axes of least and greatest inertia and stay within
-// a few degrees (3 swings up to about 25); example 2's intermediate axis turns over,
-// swinging across 90 degrees from the momentum. The orientation keeps unit columns.
+// Examples 1 and 3 stay within degrees (3 up to about 25) of their axes of least and greatest
+// inertia; 2's intermediate axis turns over. The orientation keeps unit columns.
 TEST_F(BlockTest, ExamplesOneAndThreeStayBoundedTwoTurnsOver) {
   const struct {
     int example;

@@ -23,8 +23,8 @@ const BodyConfiguration& Now(const Simulation& top) {
   return top.World()->Body.Configurations[top.World()->SourceIndex];
 }
 
-// Level along +y at 10 Hz, it stays so without gravity. Without a world nothing
-// steps; a reset brings the start back, the clock to be started again.
+// Level along +y at 10 Hz, it stays so without gravity; without a world nothing steps; a
+// reset brings the start back, the clock to be started again.
 TEST_F(TopTest, StartsLevelAlongPlusYStaysThereWithoutGravityAndResetsToTheStart) {
   Start(run);
   RunFor(1.0);
@@ -118,9 +118,8 @@ TEST_F(TopTest, SlowMotionAndASingleStepRunTheSameSubsteps) {
   EXPECT_TRUE(std::ranges::equal(run.history.Row(101), slow.history.Row(101)));
 }
 
-// A fast top precesses at about m g l / (Iz w3), its rate swinging between 0 and
-// twice that with the nutation; the measured rate keeps to it across the azimuths
-// 0 and 180 degrees too, where an angle taken through acos loses its precision.
+// A fast top precesses at m g l / (Iz w3), nutation swinging the rate from 0 to twice that,
+// also across azimuths 0 and 180, where an angle taken through acos loses its precision.
 TEST(TopPrecessionTest, MeasuredRateHoldsAcrossAzimuthsZeroAndHalfATurn) {
   for (const float phi : {-91.0f, 89.0f}) {  // level, 1 degree short of +x and of -x
     std::uint32_t now_ms = 0;

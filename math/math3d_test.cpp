@@ -34,10 +34,9 @@ TEST(Math3dTest, ProductsNormalizeEulerOrientationAndOrthonormalize) {
   ExpectNear(drifted.Column(2), CrossProduct(drifted.Column(0), drifted.Column(1)), 1e-6);
 }
 
-// The first frame only starts; then whole sub-steps only, the rest carried to the
-// next frame, in step across long runs, a gap past 2^18 s and the counter's wrap, at
-// normal speed and slowed. A change of speed carries the time since the last frame
-// at the speed before it: one `lead` ms after that frame, here across the wrap.
+// The first frame only starts; then whole sub-steps, the rest carried on, across long runs, a
+// gap past 2^18 s and the counter's wrap, slowed or not. A change of speed takes the `lead` ms
+// since the last frame at the speed before it.
 TEST(SubstepClockTest, WholeStepsCarryTheRestAcrossLongRunsSlowMotionAndTheWrap) {
   const struct {
     std::uint32_t lead, slowdown, frames, ms, step_us;

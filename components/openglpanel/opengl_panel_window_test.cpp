@@ -263,7 +263,7 @@ class PanelFontsTest : public PanelWindowTest {
 
 // Bitmap text inks from the raster position, within the font's size (no descenders),
 // and advances it; outline text inks its measured box, standing on the baseline.
-TEST_F(PanelFontsTest, TextInksWhereItShould) {
+TEST_F(PanelFontsTest, TextInksWhereItShouldAndFontsGoWithTheContext) {
   const Ink bitmap = Draw2D("Hola");
   GLint raster[4] = {};
   glGetIntegerv(GL_CURRENT_RASTER_POSITION, raster);
@@ -278,6 +278,24 @@ TEST_F(PanelFontsTest, TextInksWhereItShould) {
   EXPECT_NEAR(outline.box.width(), h[0] * 100, 2);
   EXPECT_NEAR(outline.box.height(), h[1] * 100, 2);
   EXPECT_NEAR(outline.box.top(), 40, 1);
+  // Application fonts have their own range; the panel's go with the context.
+  EXPECT_EQ(panel->Create3DFont(nullptr, 65, 3, 0, 0.5f, 1), nullptr);
+  EXPECT_EQ(panel->Create2DFont(nullptr, 65, 3), nullptr);
+  QFont font(QStringLiteral("DejaVu Serif"));
+  OpenGLFont3D* abc = panel->Create3DFont(&font, 65, 3, 0.01f, 0.5f, 1);
+  ASSERT_EQ(abc->GlyphMetrics.size(), 3u);
+  EXPECT_GT(Draw3D("CAB", abc).count, 0);
+  EXPECT_EQ(Draw3D("ABD", abc).count, 0);
+  const GlyphMetricsFloat& c = abc->GlyphMetrics[2];
+  EXPECT_EQ(Size("C", abc), (Size3{c.gmfBlackBoxX, c.gmfBlackBoxY, 0.5f}));
+  const GLuint base = abc->ListBase;
+  DestroyFont(abc);
+  EXPECT_FALSE(glIsList(base));
+  // A first code far from the byte range does not overflow into it.
+  const OpenGLFont2D far{std::numeric_limits<std::int32_t>::min(), 3, 1};
+  EXPECT_EQ(Draw2D("A", &far).count, 0);
+  panel->DestroyGLContext();
+  EXPECT_EQ(Size("A"), kUntouched);
 }
 
 TEST_F(PanelFontsTest, TextWithACharacterOutsideTheFontDrawsAndMeasuresNothing) {
@@ -306,26 +324,6 @@ TEST_F(PanelFontsTest, TextWithACharacterOutsideTheFontDrawsAndMeasuresNothing) 
   panel->Create3DFont();
   panel->Create2DFont();
   EXPECT_EQ(Draw3D("A").count + Draw2D("A").count, 0);
-  EXPECT_EQ(Size("A"), kUntouched);
-}
-
-TEST_F(PanelFontsTest, ApplicationFontsHaveTheirOwnRangeAndThePanelsGoWithTheContext) {
-  EXPECT_EQ(panel->Create3DFont(nullptr, 65, 3, 0, 0.5f, 1), nullptr);
-  EXPECT_EQ(panel->Create2DFont(nullptr, 65, 3), nullptr);
-  QFont font(QStringLiteral("DejaVu Serif"));
-  OpenGLFont3D* abc = panel->Create3DFont(&font, 65, 3, 0.01f, 0.5f, 1);
-  ASSERT_EQ(abc->GlyphMetrics.size(), 3u);
-  EXPECT_GT(Draw3D("CAB", abc).count, 0);
-  EXPECT_EQ(Draw3D("ABD", abc).count, 0);
-  const GlyphMetricsFloat& c = abc->GlyphMetrics[2];
-  EXPECT_EQ(Size("C", abc), (Size3{c.gmfBlackBoxX, c.gmfBlackBoxY, 0.5f}));
-  const GLuint base = abc->ListBase;
-  DestroyFont(abc);
-  EXPECT_FALSE(glIsList(base));
-  // A first code far from the byte range does not overflow into it.
-  const OpenGLFont2D far{std::numeric_limits<std::int32_t>::min(), 3, 1};
-  EXPECT_EQ(Draw2D("A", &far).count, 0);
-  panel->DestroyGLContext();
   EXPECT_EQ(Size("A"), kUntouched);
 }
 

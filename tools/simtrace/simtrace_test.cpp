@@ -96,9 +96,8 @@ TEST(SimtraceTest, OneRowPerIntervalAndTheOptionsReachTheSimulations) {
   EXPECT_EQ(Simtrace("freebody --frame-ms 3 --seconds 0.02").second.at(2).at(0), "0.009");
 }
 
-// A Vorlat run as the window drives it (set-up, gravity on, start, then 10 s in
-// uneven frames) records simtrace's rows at every 10 ms of running time: only where
-// frames fall could move revolution_count.
+// A Vorlat run driven as the window does, 10 s in uneven frames, records simtrace's rows every
+// 10 ms of running time; only where frames fall could move revolution_count.
 TEST(SimtraceTest, VorlatHistoryIsSimtracesRunWhateverTheFrames) {
   std::uint32_t now_ms = 0;
   gyroscope::Simulation top([&] { return now_ms; });
