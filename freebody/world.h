@@ -4,6 +4,7 @@
 // The world reads the program's State.
 
 #include "freebody/state.h"
+#include "math/integrator.h"
 #include "math/math3d.h"
 
 namespace freebody {
@@ -42,6 +43,8 @@ class simulation_world {
   void LoadRunningMotion();
   // One real-time sub-step: integrates only while running, then swaps.
   void Simulate(float dt);
+  // From the next sub-step on the body moves by `integrator`, going on from where it stands.
+  void SetIntegrator(math3d::Integrator integrator) { integrator_ = integrator; }
   void Integrate(float h);
 
   const BodyConfiguration& Source(int body) const {
@@ -53,6 +56,7 @@ class simulation_world {
   RigidBody aBodies[2];
 
  private:
+  math3d::Integrator integrator_ = math3d::Integrator::Scheme;
   // The observer frame's velocity against the block's.
   Vector3 FrameTurn(const Vector3& block_velocity) const;
 

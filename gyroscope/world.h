@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "gyroscope/state.h"
+#include "math/integrator.h"
 #include "math/math3d.h"
 
 namespace gyroscope {
@@ -35,6 +36,8 @@ class simulation_world {
   // Advances by DeltaTime seconds: one integration step and a swap of the two
   // levels; nothing for DeltaTime <= 0.
   void Simulate(float DeltaTime);
+  // From the next sub-step on the body moves by `integrator`, going on from where it stands.
+  void SetIntegrator(math3d::Integrator integrator) { integrator_ = integrator; }
 
   // One semi-implicit Euler step under the weight's torque; a zero step while
   // paused, which still fills the angular velocity the first running step turns by.
@@ -45,6 +48,7 @@ class simulation_world {
   RigidBody Body;
 
  private:
+  math3d::Integrator integrator_ = math3d::Integrator::Scheme;
   State& state_;
 };
 

@@ -3,7 +3,8 @@
 // that state, the frame clock that advances the world in whole sub-steps of
 // StepUs microseconds, and the history of rows recorded on the way.
 // WorldType(State&) loads the world from the state, ResetBodies() loads it again,
-// Simulate(h) advances it by one sub-step; State has a Running switch.
+// Simulate(h) advances it by one sub-step, SetIntegrator(i) changes how from now
+// on; State has a Running switch.
 
 #include <cstdint>
 #include <memory>
@@ -11,6 +12,7 @@
 #include <utility>
 #include <vector>
 
+#include "math/integrator.h"
 #include "math/substep_clock.h"
 #include "record/history.h"
 
@@ -35,6 +37,7 @@ class SteppedRun {
     state = State();
     history.Clear();
     world_ = std::make_unique<WorldType>(state);
+    world_->SetIntegrator(integrator_);
   }
   // Loads the world from the state again after a command has changed it; nothing
   // without a world.
@@ -61,6 +64,14 @@ class SteppedRun {
   // (a divisor of 1000); resets keep it.
   void SetSlowdown(std::uint32_t slowdown) { frames_.ChangeSpeed(slowdown); }
   std::uint32_t Slowdown() const { return frames_.Slowdown(); }
+  // From now on the world moves by `integrator`, going on from the state it has;
+  // new worlds and resets keep it.
+  void SetIntegrator(Integrator integrator) {
+    integrator_ = integrator;
+    if (world_)
+      world_->SetIntegrator(integrator);
+  }
+  Integrator CurrentIntegrator() const { return integrator_; }
 
   State state;
   // Rows since the last reset, cleared by the commands that start over: one at
@@ -122,6 +133,7 @@ class SteppedRun {
   std::unique_ptr<WorldType> world_;
   FrameClock frames_;
   std::uint32_t unrecorded_us_ = 0;  // running time since the last row
+  Integrator integrator_ = Integrator::Scheme;
 };
 
 }  // namespace math3d
