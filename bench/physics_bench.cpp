@@ -11,7 +11,8 @@ namespace {
 
 // The default top, running with gravity on, on a clock the benchmark moves.
 struct RunningTop {
-  RunningTop() {
+  explicit RunningTop(math3d::Integrator integrator = math3d::Integrator::Scheme) {
+    top.SetIntegrator(integrator);
     top.SetUpSimulation();
     gyroscope::SwitchGravity(top, true);
     gyroscope::Start(top);
@@ -32,16 +33,34 @@ void BM_GyroscopeSubstep(benchmark::State& state) {
 }
 BENCHMARK(BM_GyroscopeSubstep);
 
-// One frame that catches up a whole simulated second: 10 000 sub-steps.
-void BM_GyroscopeSecond(benchmark::State& state) {
+void BM_GyroscopeSubstepExact(benchmark::State& state) {
   RunningTop running;
+  gyroscope::simulation_world world(running.top.state);
+  world.SetIntegrator(math3d::Integrator::Exact);
+  for (auto _ : state) {
+    world.Simulate(gyroscope::MaxStep);
+    benchmark::DoNotOptimize(running.top.state.TipAzimuth);
+  }
+}
+BENCHMARK(BM_GyroscopeSubstepExact);
+
+// One frame that catches up a whole simulated second: 10 000 sub-steps.
+void GyroscopeSecond(benchmark::State& state, math3d::Integrator integrator) {
+  RunningTop running(integrator);
   for (auto _ : state) {
     running.now_ms += 1000;
     running.top.AdvanceFrame();
     benchmark::DoNotOptimize(running.top.state.TipAzimuth);
   }
 }
+void BM_GyroscopeSecond(benchmark::State& state) {
+  GyroscopeSecond(state, math3d::Integrator::Scheme);
+}
 BENCHMARK(BM_GyroscopeSecond)->Unit(benchmark::kMillisecond);
+void BM_GyroscopeSecondExact(benchmark::State& state) {
+  GyroscopeSecond(state, math3d::Integrator::Exact);
+}
+BENCHMARK(BM_GyroscopeSecondExact)->Unit(benchmark::kMillisecond);
 
 // Example 2, the block tumbling about its intermediate axis, on a clock the
 // benchmark moves.

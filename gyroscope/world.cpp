@@ -53,6 +53,17 @@ void StoreTip(State& state) {
   state.TipZ = state.Tip.GetZ();
 }
 
+// After Tip is written: what follows from it and from the tip's position, azimuth
+// before a step of h seconds, and the energies.
+void StoreTipMotion(State& s, float h, float tip_x, float tip_y, float azimuth) {
+  s.MeasuredPrecession = PrecessionRate(tip_x, tip_y, s.Tip.GetX(), s.Tip.GetY(), h);
+  StoreTip(s);
+  s.TipAzimuth = Azimuth(s.TipX, s.TipY, azimuth);
+  if (s.TipAzimuth < s.ReferenceAzimuth && s.RevolutionCount == s.RevolutionMark)
+    s.RevolutionCount = s.RevolutionMark + 1;
+  ComputeEnergies(s);
+}
+
 }  // namespace
 
 simulation_world::simulation_world(State& state) : state_(state) {
@@ -76,11 +87,48 @@ void simulation_world::ResetBodies() {
     configuration.Orientation = s.Orientation;
     configuration.AngularMomentum = s.Momentum;
   }
+  if (integrator_ == math3d::Integrator::Exact)
+    LoadExact();
+}
+
+void simulation_world::SetIntegrator(math3d::Integrator integrator) {
+  if (integrator == integrator_)
+    return;
+  integrator_ = integrator;
+  if (integrator == math3d::Integrator::Exact) {
+    LoadExact();
+    return;
+  }
+  // The scheme goes on from the state the exact steps have written.
+  for (BodyConfiguration& configuration : Body.Configurations) {
+    configuration.Orientation = state_.Orientation;
+    configuration.AngularMomentum = state_.Momentum;
+    configuration.AngularVelocity = state_.Omega;
+  }
+}
+
+void simulation_world::LoadExact() {
+  const BodyConfiguration& source = Body.Configurations[SourceIndex];
+  exact_.Load(source.Orientation, source.AngularMomentum,
+              double(InertiaZ) * state_.InitialBodyOmega.GetZ());
+}
+
+void simulation_world::StepExact(float DeltaTime) {
+  State& s = state_;
+  const float h = s.Running ? DeltaTime : 0.0f;
+  const float tip_x = s.TipX, tip_y = s.TipY, azimuth = s.TipAzimuth;
+  exact_.Step(h, s.Gravity);
+  exact_.Store(s);
+  StoreTipMotion(s, h, tip_x, tip_y, azimuth);
 }
 
 void simulation_world::Simulate(float DeltaTime) {
   if (DeltaTime <= 0.0f)
     return;
+  if (integrator_ == math3d::Integrator::Exact) {
+    StepExact(DeltaTime);
+    return;
+  }
   Integrate(DeltaTime);
   SourceIndex = SourceIndex ? 0 : 1;
   TargetIndex = TargetIndex ? 0 : 1;
@@ -135,12 +183,7 @@ void simulation_world::Integrate(float DeltaTime) {
   s.Momentum = new_momentum;
   s.Omega = omega;
   s.BodyOmega = body_omega;
-  s.MeasuredPrecession = PrecessionRate(tip_x, tip_y, tip.GetX(), tip.GetY(), h);
-  StoreTip(s);
-  s.TipAzimuth = Azimuth(s.TipX, s.TipY, azimuth);
-  if (s.TipAzimuth < s.ReferenceAzimuth && s.RevolutionCount == s.RevolutionMark)
-    s.RevolutionCount = s.RevolutionMark + 1;
-  ComputeEnergies(s);
+  StoreTipMotion(s, h, tip_x, tip_y, azimuth);
 }
 
 }  // namespace gyroscope

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 
+#include "gyroscope/exact.h"
 #include "gyroscope/state.h"
 #include "math/integrator.h"
 #include "math/math3d.h"
@@ -34,10 +35,11 @@ class simulation_world {
   void ResetBodies();
 
   // Advances by DeltaTime seconds: one integration step and a swap of the two
-  // levels; nothing for DeltaTime <= 0.
+  // levels, or one exact step; nothing for DeltaTime <= 0.
   void Simulate(float DeltaTime);
-  // From the next sub-step on the body moves by `integrator`, going on from where it stands.
-  void SetIntegrator(math3d::Integrator integrator) { integrator_ = integrator; }
+  // From the next sub-step on the body moves by `integrator`, going on from where it
+  // stands; the state is left as it is.
+  void SetIntegrator(math3d::Integrator integrator);
 
   // One semi-implicit Euler step under the weight's torque; a zero step while
   // paused, which still fills the angular velocity the first running step turns by.
@@ -48,7 +50,13 @@ class simulation_world {
   RigidBody Body;
 
  private:
+  // The exact mode's step, with its time frozen while paused like the scheme's.
+  void StepExact(float DeltaTime);
+  // The exact mode's body from the source level, the spin from the initial conditions.
+  void LoadExact();
+
   math3d::Integrator integrator_ = math3d::Integrator::Scheme;
+  ExactTop exact_;
   State& state_;
 };
 
