@@ -33,6 +33,7 @@ void BM_GyroscopeSubstep(benchmark::State& state) {
 }
 BENCHMARK(BM_GyroscopeSubstep);
 
+// The same sub-step in the exact mode.
 void BM_GyroscopeSubstepExact(benchmark::State& state) {
   RunningTop running;
   gyroscope::simulation_world world(running.top.state);

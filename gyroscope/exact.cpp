@@ -87,33 +87,34 @@ void ExactTop::Load(const math3d::Matrix3x3& orientation, const math3d::Vector3&
 }
 
 void ExactTop::Step(double h, double gravity) {
+  // The free symmetric top turns about its axle by L3 (1/I3 - 1/I1) h (a right factor)
+  // and about L by |L| h / I1 (a left factor); the two commute. Each factor is the
+  // quaternion (cos, sin * axis) of half its angle. The right factor needs nothing the
+  // kick changes: turned first, it stays off the path from one kick to the next.
+  const Quaternion& q = q_;
+  const double spin = 0.5 * h * spin_momentum_ * (InverseI3 - InverseI1);
+  double c, sinc;
+  CosSinc(spin * spin, c, sinc);
+  // Rounding alone moves |q| away from 1: a Newton step on its norm, folded in, takes it back.
+  const double norm = 1.5 - 0.5 * (q[0] * q[0] + q[1] * q[1] + q[2] * q[2] + q[3] * q[3]);
+  const double rc = norm * c, rs = norm * spin * sinc;
+  const Quaternion b = {q[0] * rc - q[3] * rs, q[1] * rc + q[2] * rs, q[2] * rc - q[1] * rs,
+                        q[3] * rc + q[0] * rs};
+
   // Torque: (ArmLength * axle) x (0, 0, -Mass * gravity) = Mass gravity ArmLength (-a_y, a_x, 0).
   const double kick = 0.5 * h * double(Mass) * gravity * double(ArmLength);
   momentum_.x -= kick * axle_.y;
   momentum_.y += kick * axle_.x;
 
-  // The free symmetric top: the body turns about L by |L| h / I1 (a left factor) and
-  // about its axle by L3 (1/I3 - 1/I1) h (a right factor); the two commute. Each factor
-  // is the quaternion (cos, sin * axis) of half its angle.
   const Vector3d& l = momentum_;
   const double half = 0.5 * h * InverseI1;
-  double c, sinc;
   CosSinc(half * half * (l.x * l.x + l.y * l.y + l.z * l.z), c, sinc);
   const double along = half * sinc;  // sin(half angle) / |L|
   const Quaternion a = {c, along * l.x, along * l.y, along * l.z};
-  const Quaternion& b = q_;
-  const Quaternion t = {a[0] * b[0] - a[1] * b[1] - a[2] * b[2] - a[3] * b[3],
-                        a[0] * b[1] + a[1] * b[0] + a[2] * b[3] - a[3] * b[2],
-                        a[0] * b[2] - a[1] * b[3] + a[2] * b[0] + a[3] * b[1],
-                        a[0] * b[3] + a[1] * b[2] - a[2] * b[1] + a[3] * b[0]};
-  const double spin = 0.5 * h * spin_momentum_ * (InverseI3 - InverseI1);
-  CosSinc(spin * spin, c, sinc);
-  const double s = spin * sinc;
-  const Quaternion q = {t[0] * c - t[3] * s, t[1] * c + t[2] * s, t[2] * c - t[1] * s,
-                        t[3] * c + t[0] * s};
-  // Rounding alone moves |q| away from 1: one Newton step takes it back.
-  const double norm2 = q[0] * q[0] + q[1] * q[1] + q[2] * q[2] + q[3] * q[3];
-  for (unsigned i = 0; i < 4; ++i) q_[i] = q[i] * (1.5 - 0.5 * norm2);
+  q_[0] = a[0] * b[0] - a[1] * b[1] - a[2] * b[2] - a[3] * b[3];
+  q_[1] = a[0] * b[1] + a[1] * b[0] + a[2] * b[3] - a[3] * b[2];
+  q_[2] = a[0] * b[2] - a[1] * b[3] + a[2] * b[0] + a[3] * b[1];
+  q_[3] = a[0] * b[3] + a[1] * b[2] - a[2] * b[1] + a[3] * b[0];
   axle_ = AxleOf(q_);
 
   momentum_.x -= kick * axle_.y;

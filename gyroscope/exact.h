@@ -27,10 +27,6 @@ class ExactTop {
   // Orientation, Centre, Tip, Momentum, Omega and BodyOmega, rounded to the state's floats.
   void Store(State& state) const;
 
-  // The axle's unit vector and the angular momentum, in space axes.
-  const Vector3d& Axle() const { return axle_; }
-  const Vector3d& Momentum() const { return momentum_; }
-
  private:
   double q_[4] = {1.0, 0.0, 0.0, 0.0};  // unit quaternion w, x, y, z: body to space
   Vector3d axle_{0.0, 0.0, 1.0};        // the rotation's third column

@@ -53,8 +53,9 @@ void StoreTip(State& state) {
   state.TipZ = state.Tip.GetZ();
 }
 
-// After Tip is written: what follows from it and from the tip's position, azimuth
-// before a step of h seconds, and the energies.
+// Once Tip holds the new position: the precession measured from the tip's position
+// and azimuth before the step of h seconds, TipX/Y/Z, the azimuth, the revolution
+// count and the energies.
 void StoreTipMotion(State& s, float h, float tip_x, float tip_y, float azimuth) {
   s.MeasuredPrecession = PrecessionRate(tip_x, tip_y, s.Tip.GetX(), s.Tip.GetY(), h);
   StoreTip(s);
