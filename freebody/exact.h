@@ -1,0 +1,43 @@
+#pragma once
+// The block's exact mode: the torque-free motion held in double precision and moved by
+// the symplectic splitting of the free rigid body into planar rotations (McLachlan 1993;
+// Dullweber, Leimkuhler, McLachlan 1997). With L_b = R^T L the body momentum, each piece
+// L_bk^2 / (2 I_k) of the energy turns the body about its axis k by L_bk h / I_k, so the
+// world momentum and |L| stay exact and the energy error stays bounded, with no drift.
+// The observer frame's angle about the vertical follows the block's omega_z.
+
+#include "freebody/state.h"
+
+namespace freebody {
+
+class ExactMotion {
+ public:
+  // From the block's orientation (made orthonormal in double) and world momentum, and the
+  // frame's orientation, whose turn starts again from there.
+  void Load(const Matrix3x3& block, const Vector3& momentum, const Matrix3x3& frame);
+  // One sub-step of h seconds; the frame turns against the block's omega_z when `turn_frame`.
+  void Step(double h, bool turn_frame);
+
+  // The double state rounded to the world's levels.
+  Matrix3x3 Orientation() const;
+  Vector3 AngularMomentum() const;
+  Matrix3x3 InverseWorldInertiaTensor() const;
+  Vector3 AngularVelocity() const;
+  Matrix3x3 FrameOrientation() const;
+
+ private:
+  using Rows = double[3][3];
+  // The body momentum's component along body axis k.
+  double BodyMomentum(int k) const;
+  // Flow of L_bk^2 / (2 I_k) for h seconds.
+  void TurnAbout(int k, double h);
+  double VerticalVelocity() const;
+
+  double inverse_inertia_[3] = {};  // body axes, from InverseBodyInertia()
+  Rows orientation_ = {};           // body to world
+  double momentum_[3] = {};         // world, fixed while torque-free
+  Rows frame_start_ = {};           // the frame's orientation at the load
+  double frame_angle_ = 0.0;        // its turn about the vertical since, radians
+};
+
+}  // namespace freebody
