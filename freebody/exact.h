@@ -20,24 +20,27 @@ class ExactMotion {
 
   // The double state rounded to the world's levels.
   Matrix3x3 Orientation() const;
-  Vector3 AngularMomentum() const;
+  // Fixed while torque-free: the world momentum loaded.
+  const Vector3& AngularMomentum() const { return momentum_; }
   Matrix3x3 InverseWorldInertiaTensor() const;
   Vector3 AngularVelocity() const;
-  Matrix3x3 FrameOrientation() const;
+  const Matrix3x3& FrameOrientation() const { return frame_; }
 
  private:
   using Rows = double[3][3];
-  // The body momentum's component along body axis k.
-  double BodyMomentum(int k) const;
   // Flow of L_bk^2 / (2 I_k) for h seconds.
   void TurnAbout(int k, double h);
   double VerticalVelocity() const;
+  // frame_ from the start and the angle.
+  void TurnFrame();
 
   double inverse_inertia_[3] = {};  // body axes, from InverseBodyInertia()
   Rows orientation_ = {};           // body to world
-  double momentum_[3] = {};         // world, fixed while torque-free
+  Vector3 momentum_;                // world
+  double body_momentum_[3] = {};    // R^T L, turned with R: R L_b stays L to rounding
   Rows frame_start_ = {};           // the frame's orientation at the load
   double frame_angle_ = 0.0;        // its turn about the vertical since, radians
+  Matrix3x3 frame_;                 // rounded
 };
 
 }  // namespace freebody
