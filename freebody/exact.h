@@ -1,9 +1,10 @@
 #pragma once
-// The block's exact mode: the torque-free motion held in double precision and moved by
-// the symplectic splitting of the free rigid body into planar rotations (McLachlan 1993;
-// Dullweber, Leimkuhler, McLachlan 1997). With L_b = R^T L the body momentum, each piece
-// L_bk^2 / (2 I_k) of the energy turns the body about its axis k by L_bk h / I_k, so the
-// world momentum and |L| stay exact and the energy error stays bounded, with no drift.
+// The block's exact mode: the torque-free motion held in double precision and moved by a
+// symplectic splitting of the free rigid body into rotations (McLachlan 1993; Dullweber,
+// Leimkuhler, McLachlan 1997). With L_b = R^T L the body momentum, the energy splits into
+// |L|^2 / (2 I_y), whose flow turns the body about L by |L| h / I_y, and the remainder
+// (1/I_k - 1/I_y) L_bk^2 / 2 for k = x, z, whose flows turn it about its axis k. Every piece
+// keeps the world momentum and |L|; the energy error stays bounded, with no drift.
 // The observer frame's angle about the vertical follows the block's omega_z.
 
 #include "freebody/state.h"
@@ -28,7 +29,9 @@ class ExactMotion {
 
  private:
   using Rows = double[3][3];
-  // Flow of L_bk^2 / (2 I_k) for h seconds.
+  // The flow of |L|^2 / (2 I_y) for h seconds, a fixed turn of the world about L.
+  void TurnAboutMomentum(double h);
+  // The flow of (1/I_k - 1/I_y) L_bk^2 / 2 for h seconds.
   void TurnAbout(int k, double h);
   double VerticalVelocity() const;
   // frame_ from the start and the angle.
@@ -38,9 +41,15 @@ class ExactMotion {
   Rows orientation_ = {};           // body to world
   Vector3 momentum_;                // world
   double body_momentum_[3] = {};    // R^T L, turned with R: R L_b stays L to rounding
-  Rows frame_start_ = {};           // the frame's orientation at the load
-  double frame_angle_ = 0.0;        // its turn about the vertical since, radians
-  Matrix3x3 frame_;                 // rounded
+  // The turn about L for the last h, which stays the same while L does.
+  double momentum_turn_step_ = 0.0;
+  Rows momentum_turn_ = {};
+  // The last body turn's angle and its cosine and sine: each step's first half-turn about z
+  // repeats the last one of the step before, L_bz being the same.
+  double angle_ = 0.0, cos_ = 1.0, sin_ = 0.0;
+  Rows frame_start_ = {};     // the frame's orientation at the load
+  double frame_angle_ = 0.0;  // its turn about the vertical since, radians
+  Matrix3x3 frame_;           // rounded
 };
 
 }  // namespace freebody
