@@ -69,7 +69,7 @@ class simulation_world {
   void IntegrateExact(float h);
 
   math3d::Integrator integrator_ = math3d::Integrator::Scheme;
-  ExactMotion exact_;  // only in the exact mode
+  ExactMotion exact_;  // moves the block in the exact mode only
 
   const State& state_;
 };
