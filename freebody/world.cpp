@@ -29,6 +29,8 @@ void simulation_world::ResetBodies() {
     frame.AngularVelocity = Vector3();
   }
   for (RigidBody& body : aBodies) body.InverseBodyInertiaTensor = InverseBodyInertia();
+  if (integrator_ == math3d::Integrator::Exact)
+    ReloadExact();
 }
 
 void simulation_world::LoadRunningMotion() {
@@ -40,6 +42,32 @@ void simulation_world::LoadRunningMotion() {
       now.Orientation * block.InverseBodyInertiaTensor * math3d::Transpose(now.Orientation);
   now.AngularVelocity = now.InverseWorldInertiaTensor * now.AngularMomentum;
   aBodies[FrameBody].aConfigurations[SourceIndex].AngularVelocity = FrameTurn(now.AngularVelocity);
+  if (integrator_ == math3d::Integrator::Exact)
+    ReloadExact();
+}
+
+void simulation_world::SetIntegrator(math3d::Integrator integrator) {
+  // Back to the scheme needs nothing: every exact sub-step wrote the whole target level.
+  if (integrator == math3d::Integrator::Exact && integrator_ != integrator)
+    LoadExact();
+  integrator_ = integrator;
+}
+
+void simulation_world::LoadExact() {
+  const BodyConfiguration& block = Source(BlockBody);
+  exact_.Load(block.Orientation, block.AngularMomentum, Source(FrameBody).Orientation);
+}
+
+void simulation_world::ReloadExact() {
+  LoadExact();
+  const Matrix3x3 inverse_world_inertia = exact_.InverseWorldInertiaTensor();
+  const Vector3 velocity = exact_.AngularVelocity();
+  for (BodyConfiguration& level : aBodies[BlockBody].aConfigurations) {
+    level.InverseWorldInertiaTensor = inverse_world_inertia;
+    level.AngularVelocity = velocity;
+  }
+  for (BodyConfiguration& level : aBodies[FrameBody].aConfigurations)
+    level.AngularVelocity = FrameTurn(velocity);
 }
 
 void simulation_world::Simulate(float dt) {
@@ -52,6 +80,10 @@ void simulation_world::Simulate(float dt) {
 }
 
 void simulation_world::Integrate(float h) {
+  if (integrator_ == math3d::Integrator::Exact) {
+    IntegrateExact(h);
+    return;
+  }
   RigidBody& block = aBodies[BlockBody];
   BodyConfiguration& blockSource = block.aConfigurations[SourceIndex];
   BodyConfiguration& blockTarget = block.aConfigurations[TargetIndex];
@@ -72,6 +104,18 @@ void simulation_world::Integrate(float h) {
   blockTarget.AngularVelocity = blockTarget.InverseWorldInertiaTensor * blockTarget.AngularMomentum;
 
   frameTarget.AngularVelocity = FrameTurn(blockTarget.AngularVelocity);
+}
+
+void simulation_world::IntegrateExact(float h) {
+  exact_.Step(h, state_.RotatingView);
+  BodyConfiguration& block = aBodies[BlockBody].aConfigurations[TargetIndex];
+  block.Orientation = exact_.Orientation();
+  block.AngularMomentum = exact_.AngularMomentum();
+  block.InverseWorldInertiaTensor = exact_.InverseWorldInertiaTensor();
+  block.AngularVelocity = exact_.AngularVelocity();
+  BodyConfiguration& frame = aBodies[FrameBody].aConfigurations[TargetIndex];
+  frame.Orientation = exact_.FrameOrientation();
+  frame.AngularVelocity = FrameTurn(block.AngularVelocity);
 }
 
 Vector3 simulation_world::FrameTurn(const Vector3& block_velocity) const {

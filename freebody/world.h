@@ -1,8 +1,10 @@
 #pragma once
 // The block and the observer frame as rigid bodies, each held at two time levels:
 // each sub-step writes the target level from the source level, then the two swap.
-// The world reads the program's State.
+// In the exact mode the motion is held in double precision and written to the target
+// level. The world reads the program's State.
 
+#include "freebody/exact.h"
 #include "freebody/state.h"
 #include "math/integrator.h"
 #include "math/math3d.h"
@@ -35,16 +37,17 @@ class simulation_world {
   explicit simulation_world(const State& state);
 
   // Loads the state into both configurations of both bodies; the block gets
-  // InitialMomentum only while running.
+  // InitialMomentum only while running. The scheme begins at rest for one sub-step,
+  // the exact mode with the velocity the momentum gives.
   void ResetBodies();
   // Running, the motion a running sub-step leaves at the orientation on show:
   // InitialMomentum, the velocity it gives there and the view's turn against it.
-  // A start instead begins at rest for one sub-step.
   void LoadRunningMotion();
   // One real-time sub-step: integrates only while running, then swaps.
   void Simulate(float dt);
-  // From the next sub-step on the body moves by `integrator`, going on from where it stands.
-  void SetIntegrator(math3d::Integrator integrator) { integrator_ = integrator; }
+  // From the next sub-step on the body moves by `integrator`, going on from the
+  // source level, which the switch leaves as it is.
+  void SetIntegrator(math3d::Integrator integrator);
   void Integrate(float h);
 
   const BodyConfiguration& Source(int body) const {
@@ -56,9 +59,17 @@ class simulation_world {
   RigidBody aBodies[2];
 
  private:
-  math3d::Integrator integrator_ = math3d::Integrator::Scheme;
   // The observer frame's velocity against the block's.
   Vector3 FrameTurn(const Vector3& block_velocity) const;
+  // The exact motion from the source level.
+  void LoadExact();
+  // The same, and both levels get the velocities it gives.
+  void ReloadExact();
+  // One exact sub-step, written to the whole target level.
+  void IntegrateExact(float h);
+
+  math3d::Integrator integrator_ = math3d::Integrator::Scheme;
+  ExactMotion exact_;  // moves the block in the exact mode only
 
   const State& state_;
 };
