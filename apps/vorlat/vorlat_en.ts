@@ -307,6 +307,10 @@ are about the top&apos;s own axes.
         <source>Vorlat es software libre: se puede usar, copiar, modificar y compartir según la GNU GPL 3 o posterior.</source>
         <translation>Vorlat is free software: anyone may use, copy, modify and share it under the GNU GPL 3 or later.</translation>
     </message>
+    <message>
+        <source>Integración e&amp;xacta</source>
+        <translation>E&amp;xact integration</translation>
+    </message>
 </context>
 <context>
     <name>framework::CommandLine</name>
@@ -340,6 +344,14 @@ are about the top&apos;s own axes.
     <message>
         <source>fp teórica (Hz)</source>
         <translation>fp theory (Hz)</translation>
+    </message>
+    <message>
+        <source>Error relativo Em (%)</source>
+        <translation>Relative error Em (%)</translation>
+    </message>
+    <message>
+        <source>Error relativo Lz (%)</source>
+        <translation>Relative error Lz (%)</translation>
     </message>
 </context>
 <context>
