@@ -60,7 +60,7 @@ class GraphsStrip : public QWidget {
   Q_OBJECT
 
  public:
-  static constexpr int StripHeight = 250;
+  static constexpr int StripHeight = 320;  // four plots as tall as three were in 250
   static constexpr double SecondsShown = 20.0;
 
   // The plots come into being when the strip is first shown.

@@ -78,7 +78,7 @@ TForm1::TForm1(QWidget* parent)
           QColor(140, 0, 170)}}},
        {0.01,
         {shell::DriftCurve(QT_TRANSLATE_NOOP("shell::GraphsStrip", "Error relativo Ec (%)"),
-                           QColor(30, 30, 30), {energy, energy}),
+                           QColor(215, 40, 40), {energy, energy}),
          shell::DriftCurve(QT_TRANSLATE_NOOP("shell::GraphsStrip", "Error relativo |L| (%)"),
                            QColor(0, 80, 220), {momentum, momentum})}}});
   new shell::TimeTools(*this,

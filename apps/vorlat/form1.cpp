@@ -85,7 +85,7 @@ TForm1::TForm1(QWidget* parent)
          {"theoretical_precession", QT_TRANSLATE_NOOP("shell::GraphsStrip", "fp teórica (Hz)"), red,
           RadiansToHertz}}},
        {0.01,
-        {shell::DriftCurve(QT_TRANSLATE_NOOP("shell::GraphsStrip", "Error relativo Em (%)"), black,
+        {shell::DriftCurve(QT_TRANSLATE_NOOP("shell::GraphsStrip", "Error relativo Em (%)"), red,
                            {energy, energy}),
          shell::DriftCurve(QT_TRANSLATE_NOOP("shell::GraphsStrip", "Error relativo Lz (%)"), blue,
                            {shell::ColumnValue(history, "momentum_z"), momentum})}}});
