@@ -258,14 +258,18 @@ void ExpectRunTools(SceneForm& form, const record::History& history, const QStri
 }
 
 void ExpectTimeTools(SceneForm& form, const record::History& history,
-                     const std::function<std::uint32_t()>& slowdown) {
+                     const std::function<std::uint32_t()>& slowdown,
+                     const std::function<math3d::Integrator()>& integrator) {
   const QMenu* speeds = form.findChild<QMenu*>("Lenta");
   QAction* step = form.findChild<QAction*>("Paso");
-  EXPECT_EQ(form.findChild<QMenu*>("Opcion")->actions().last(3).first(2),  // then the language
-            QList<QAction*>({speeds->menuAction(), step}));
+  QAction* exact = form.findChild<QAction*>("Exacta");
+  EXPECT_EQ(form.findChild<QMenu*>("Opcion")->actions().last(4).first(3),  // then the language
+            QList<QAction*>({speeds->menuAction(), step, exact}));
   EXPECT_TRUE(speeds->actions()[0]->isChecked() && slowdown() == 1);
+  EXPECT_TRUE(exact->isCheckable() && !exact->isChecked());
+  EXPECT_EQ(integrator(), math3d::Integrator::Scheme);
   std::string steps;  // after each command, whether the step is on; the rows it added
-  for (const char* keys : {"OC4", "C", "P", "OP", "R"}) {
+  for (const char* keys : {"OC4", "C", "OX", "P", "OP", "R"}) {
     const std::size_t rows = history.Added();
     QTest::keyClick(form.windowHandle(), *keys, Qt::AltModifier);  // the others into the menus
     for (const char* key = keys + 1; *key; ++key)
@@ -275,9 +279,11 @@ void ExpectTimeTools(SceneForm& form, const record::History& history,
       steps += std::to_string(history.Added() - rows);
     ASSERT_TRUE(WaitForTicks(form, 1));  // a running frame starts the history
   }
-  EXPECT_EQ(steps, "P-PP1P");
+  EXPECT_EQ(steps, "P--PP1P");
   EXPECT_EQ(slowdown(), 4u);
   EXPECT_TRUE(speeds->actions()[2]->isChecked());
+  EXPECT_TRUE(exact->isChecked());
+  EXPECT_EQ(integrator(), math3d::Integrator::Exact);
 }
 
 }  // namespace shell::testing

@@ -19,6 +19,7 @@
 #include <memory>
 
 #include "framework/messages.h"
+#include "math/integrator.h"
 #include "record/history.h"
 #include "shell/scene_form.h"
 
@@ -46,10 +47,12 @@ void ExpectToOutliveAStorm(SceneForm& form, unsigned seed,
 // history and picture through dialogs suggesting names after `program`, and show the arrows.
 void ExpectRunTools(SceneForm& form, const record::History& history, const QString& program);
 
-// Slow motion and the single step close "Opciones": by access keys, the speed chosen holds
-// over a reset; the step, on only while the run stands still, records one row, stays paused.
+// Slow motion, the single step and the exact integration close "Opciones": by access keys, the
+// speed chosen and the integration, switched mid-run, hold over a reset; the step, on only while
+// the run stands still, records one row, stays paused. The integration is left exact.
 void ExpectTimeTools(SceneForm& form, const record::History& history,
-                     const std::function<std::uint32_t()>& slowdown);
+                     const std::function<std::uint32_t()>& slowdown,
+                     const std::function<math3d::Integrator()>& integrator);
 
 // Through "Idioma / &Language", at once: every text in English, none empty, all fitting, the
 // locale and the choice kept; and back in Spanish, every text as it was, the state's too.

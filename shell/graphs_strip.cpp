@@ -5,6 +5,8 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <cmath>
+#include <limits>
 
 #include "record/history.h"
 
@@ -15,7 +17,17 @@ namespace {
 // scroll smoothly, and a replot (about 1.3 ms on llvmpipe) stays a small share of a frame.
 constexpr qint64 ReplotMs = 50;
 
+constexpr double Unknown = std::numeric_limits<double>::quiet_NaN();
+
 }  // namespace
+
+RowValue ColumnValue(const record::History& history, const char* name) {
+  return [column = history.Column(name)](std::span<const double> row) { return row[column]; };
+}
+
+Curve DriftCurve(const char* name, QColor colour, Drift drift) {
+  return {nullptr, name, colour, 100.0, false, std::move(drift)};
+}
 
 GraphsStrip::GraphsStrip(const record::History& history, std::vector<Plot> plots, QWidget* parent)
     : QWidget(parent),
@@ -23,7 +35,9 @@ GraphsStrip::GraphsStrip(const record::History& history, std::vector<Plot> plots
       plots_(std::move(plots)),
       time_column_(history.Column("t")) {
   for (const Plot& plot : plots_)
-    for (const Curve& curve : plot.curves) columns_.push_back(history.Column(curve.column));
+    for (const Curve& curve : plot.curves)
+      columns_.push_back(curve.column ? history.Column(curve.column) : 0);
+  references_.assign(columns_.size(), {Unknown, Unknown});
   setFixedHeight(StripHeight);
 }
 
@@ -112,6 +126,8 @@ void GraphsStrip::Follow() {
   const std::uint64_t added = history_.Added();
   if (added < seen_) {  // cleared: a reset, an example, new conditions
     first_row_.clear();
+    references_.assign(references_.size(), {Unknown, Unknown});
+    looked_ = 0;
     stale_ = true;
   }
   seen_ = added;
@@ -119,12 +135,49 @@ void GraphsStrip::Follow() {
     const std::span<const double> first = history_.Row(0);
     first_row_.assign(first.begin(), first.end());
   }
+  FindReferences();
   if (!isVisible() || (!stale_ && added == taken_))
     return;  // hidden, or paused: the curves stand still
   if (!stale_ && since_replot_.isValid() && since_replot_.elapsed() < ReplotMs)
     return;
   Append();
   Replot();
+}
+
+void GraphsStrip::FindReferences() {
+  const std::uint64_t dropped = history_.Added() - history_.Size();
+  for (looked_ = std::max(looked_, dropped); looked_ < history_.Added(); ++looked_) {
+    const std::span<const double> row = history_.Row(std::size_t(looked_ - dropped));
+    bool missing = false;
+    std::size_t graph = 0;
+    for (const Plot& plot : plots_)
+      for (const Curve& curve : plot.curves) {
+        auto& [quantity, size] = references_[graph++];
+        if (curve.column || !std::isnan(size))
+          continue;
+        if (const double here = curve.drift.size(row); here != 0.0)
+          quantity = curve.drift.quantity(row), size = std::abs(here);
+        else
+          missing = true;
+      }
+    if (!missing) {
+      looked_ = history_.Added();
+      return;
+    }
+  }
+}
+
+double GraphsStrip::Value(std::size_t graph, const Curve& curve,
+                          std::span<const double> row) const {
+  if (curve.column) {
+    const std::size_t column = columns_[graph];
+    return (row[column] - (curve.change ? first_row_[column] : 0.0)) * curve.scale;
+  }
+  // The rows before the reference have no size; NaN leaves them out of the curve.
+  const auto [quantity, size] = references_[graph];
+  if (std::isnan(size) || curve.drift.size(row) == 0.0)
+    return Unknown;
+  return (curve.drift.quantity(row) - quantity) / size * curve.scale;
 }
 
 void GraphsStrip::Append() {
@@ -151,10 +204,8 @@ void GraphsStrip::Append() {
   std::size_t graph = 0;
   for (const Plot& plot : plots_)
     for (const Curve& curve : plot.curves) {
-      const std::size_t column = columns_[graph];
-      const double origin = curve.change ? first_row_[column] : 0.0;
       for (qsizetype i = 0; i < count; ++i)
-        values[i] = (history_.Row(from + std::size_t(i))[column] - origin) * curve.scale;
+        values[i] = Value(graph, curve, history_.Row(from + std::size_t(i)));
       graphs_[graph++]->addData(keys, values, true);
     }
 }

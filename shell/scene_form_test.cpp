@@ -244,13 +244,16 @@ TEST_F(SceneFormTest, EveryWayOutReleasesTheSceneOnce) {
   EXPECT_EQ(releases, 1);
 }
 
-// A run of 0.3 s rows whose `a` is a wave; 2000 rows, ten minutes, are kept.
+// A run of 0.3 s rows whose `a` is a wave, shown as it is and as a drift; 2000 rows, ten
+// minutes, are kept.
 struct RunToolsTest : SceneFormTest {
   void SetUp() override {
     SceneFormTest::SetUp();
     graphs.setCheckable(true);
-    tools = new RunTools(*form, *form->parts.panel, history, "prueba",
-                         {&graphs, &export_data, &image}, {{0.1, {{"a", "a (m)", Qt::blue}}}});
+    const RowValue a = ColumnValue(history, "a");
+    tools =
+        new RunTools(*form, *form->parts.panel, history, "prueba", {&graphs, &export_data, &image},
+                     {{0.1, {{"a", "a (m)", Qt::blue}, DriftCurve("a (%)", Qt::red, {a, a})}}});
   }
   void AddRows(int count) {
     for (int i = 0; i < count; ++i) {
@@ -274,6 +277,13 @@ TEST_F(RunToolsTest, TheStripFollowsTheRun) {
   AddRows(30);
   ASSERT_TRUE(WaitForTicks(4));
   EXPECT_GT(blue(), legend + 100);
+  // The drift starts at the first row where `a` is not zero: the second, 0.3 s in.
+  const QCPGraph* drift = form->findChild<QCustomPlot*>()->graph(1);
+  ASSERT_EQ(drift->dataCount(), 30);
+  EXPECT_TRUE(std::isnan(drift->data()->at(0)->value));
+  for (int row = 1; row < 30; ++row)
+    EXPECT_NEAR(drift->data()->at(row)->value,
+                (std::sin(0.3 * row) - std::sin(0.3)) / std::sin(0.3) * 100.0, 1e-9);
   const QImage paused = strip->grab().toImage();
   ASSERT_TRUE(WaitForTicks(4));
   EXPECT_EQ(strip->grab().toImage(), paused);

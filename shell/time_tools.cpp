@@ -24,6 +24,12 @@ TimeTools::TimeTools(SceneForm& form, TimeToolItems items, TimeControls controls
       controls_.set_slowdown(slowdown);
   }
   connect(step_, &QAction::triggered, this, &TimeTools::Step);
+  // Resets and examples keep the integration, and so the check mark.
+  const auto integrate = [this](bool exact) {
+    controls_.set_integrator(exact ? math3d::Integrator::Exact : math3d::Integrator::Scheme);
+  };
+  connect(items.exact, &QAction::toggled, this, integrate);
+  integrate(items.exact->isChecked());
   // Connected after the window's own handlers, so these run once the command is done.
   for (QAction* command : items.run_commands)
     connect(command, &QAction::triggered, this, &TimeTools::FollowRun);

@@ -84,8 +84,14 @@ TEST_F(TamselWindowTest, MomentumRoundTripsAndABadNumberKeepsThePanelOpen) {
 }
 
 TEST_F(TamselWindowTest, OpcionesToolsThenAStormOfUserInput) {
-  shell::testing::ExpectTimeTools(*form, freebody::Program().history,
-                                  [] { return freebody::Program().Slowdown(); });
+  shell::testing::ExpectTimeTools(
+      *form, freebody::Program().history, [] { return freebody::Program().Slowdown(); },
+      [] { return freebody::Program().CurrentIntegrator(); });
+  Item("Rotacion2")->trigger();  // an example keeps the exact integration, unchecked it goes
+  EXPECT_TRUE(Item("Exacta")->isChecked());
+  EXPECT_EQ(freebody::Program().CurrentIntegrator(), math3d::Integrator::Exact);
+  Item("Exacta")->trigger();
+  EXPECT_EQ(freebody::Program().CurrentIntegrator(), math3d::Integrator::Scheme);
   shell::testing::ExpectRunTools(*form, freebody::Program().history, "tamsel");
   for (const char* panel : {"Panel1", "Panel2"}) Control<QWidget>(panel)->show();
   shell::testing::ExpectBothLanguages(*form);

@@ -30,6 +30,14 @@
         <source>ángulo y´ – L (°)</source>
         <translation>angle y´ – L (°)</translation>
     </message>
+    <message>
+        <source>Error relativo Ec (%)</source>
+        <translation>Relative error Ek (%)</translation>
+    </message>
+    <message>
+        <source>Error relativo |L| (%)</source>
+        <translation>Relative error |L| (%)</translation>
+    </message>
 </context>
 <context>
     <name>shell::VectorLegend</name>
@@ -203,6 +211,10 @@
     <message>
         <source>Tamsel es software libre: se puede usar, copiar, modificar y compartir según la GNU GPL 3 o posterior.</source>
         <translation>Tamsel is free software: anyone may use, copy, modify and share it under the GNU GPL 3 or later.</translation>
+    </message>
+    <message>
+        <source>Integración e&amp;xacta</source>
+        <translation>E&amp;xact integration</translation>
     </message>
 </context>
 </TS>

@@ -1,5 +1,7 @@
 #include "apps/vorlat/form1.h"
 
+#include <cmath>
+
 #include "apps/vorlat/pictures.h"
 #include "framework/conversions.h"
 #include "gyroscope/commands.h"
@@ -57,11 +59,19 @@ TForm1::TForm1(QWidget* parent)
                      "según la GNU GPL 3 o posterior."));
   SetText(ui_->LabelRegistro2, QT_TR_NOOP("Proyecto Rotación de Cuerpos Rígidos"));
   connect(ui_->Vectores, &QAction::toggled, this, &SceneForm::ShowVectors);
-  // The energies' exchange and slow loss, the nutation's wave, the precession rates.
+  // The energies' exchange and slow loss, the nutation's wave, the precession rates, and
+  // the drift of what the motion conserves: the energy, and L_z against |L| since gravity's
+  // torque is horizontal.
   const QColor blue(0, 90, 210), red(215, 60, 0), black(30, 30, 30);
+  const record::History& history = gyroscope::Program().history;
+  const std::size_t lx = history.Column("momentum_x"), ly = history.Column("momentum_y"),
+                    lz = history.Column("momentum_z");
+  const shell::RowValue energy = shell::ColumnValue(history, "mechanical");
+  const shell::RowValue momentum = [lx, ly, lz](std::span<const double> row) {
+    return std::hypot(row[lx], row[ly], row[lz]);
+  };
   new shell::RunTools(
-      *this, *ui_->OpenGLPanel1, gyroscope::Program().history, "vorlat",
-      {ui_->Graficas, ui_->Exportar, ui_->Imagen},
+      *this, *ui_->OpenGLPanel1, history, "vorlat", {ui_->Graficas, ui_->Exportar, ui_->Imagen},
       {{0.01,
         {{"kinetic", QT_TRANSLATE_NOOP("shell::GraphsStrip", "ΔEc (J)"), blue, 1.0, true},
          {"potential", QT_TRANSLATE_NOOP("shell::GraphsStrip", "ΔEp (J)"), red, 1.0, true},
@@ -73,10 +83,16 @@ TForm1::TForm1(QWidget* parent)
         {{"measured_precession", QT_TRANSLATE_NOOP("shell::GraphsStrip", "fp medida (Hz)"), blue,
           RadiansToHertz},
          {"theoretical_precession", QT_TRANSLATE_NOOP("shell::GraphsStrip", "fp teórica (Hz)"), red,
-          RadiansToHertz}}}});
+          RadiansToHertz}}},
+       {0.01,
+        {shell::DriftCurve(QT_TRANSLATE_NOOP("shell::GraphsStrip", "Error relativo Em (%)"), red,
+                           {energy, energy}),
+         shell::DriftCurve(QT_TRANSLATE_NOOP("shell::GraphsStrip", "Error relativo Lz (%)"), blue,
+                           {shell::ColumnValue(history, "momentum_z"), momentum})}}});
   new shell::TimeTools(*this,
                        {{ui_->Lenta1, ui_->Lenta2, ui_->Lenta4, ui_->Lenta10},
                         ui_->Paso,
+                        ui_->Exacta,
                         {ui_->Comenzar, ui_->Reset}},
                        shell::ControlsOf(gyroscope::Program()));
 }

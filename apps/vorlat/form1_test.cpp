@@ -132,8 +132,9 @@ TEST_F(VorlatWindowTest, TheDrawingNeverTakesTheKeysNorEndsTheProgram) {
 }
 
 TEST_F(VorlatWindowTest, OpcionesToolsThenAStormOfUserInput) {
-  shell::testing::ExpectTimeTools(*form, gyroscope::Program().history,
-                                  [] { return gyroscope::Program().Slowdown(); });
+  shell::testing::ExpectTimeTools(
+      *form, gyroscope::Program().history, [] { return gyroscope::Program().Slowdown(); },
+      [] { return gyroscope::Program().CurrentIntegrator(); });
   shell::testing::ExpectRunTools(*form, gyroscope::Program().history, "vorlat");
   // Paused after a start, with the graphs' legends built and every panel open.
   for (const char* item : {"Comenzar", "Comenzar"}) Item(item)->trigger();

@@ -22,7 +22,7 @@ puede cambiarse a cualquier otro valor.
 Las frecuencias de rotación que pueden modificarse en este menú 
 son respecto de los ejes del Vorlat.
 
-- &quot;Vectores&quot; (menú Opciones) dibuja desde el pivote el momento angular L (celeste, 0,45 m por kg·m²/s), la velocidad angular ω (magenta, 3,5 mm por rad/s) y el torque del peso τ (naranja, 0,15 m por N·m); ninguna pasa de 0,45 m. &quot;Cámara lenta&quot; frena el tiempo simulado y &quot;Un paso&quot; lo avanza 10 ms en pausa. Arrastrar con el ratón gira la vista; la rueda la acerca o aleja.</source>
+- &quot;Vectores&quot; (menú Opciones) dibuja desde el pivote el momento angular L (celeste, 0,45 m por kg·m²/s), la velocidad angular ω (magenta, 3,5 mm por rad/s) y el torque del peso τ (naranja, 0,15 m por N·m); ninguna pasa de 0,45 m. &quot;Cámara lenta&quot; frena el tiempo simulado y &quot;Un paso&quot; lo avanza 10 ms en pausa. Arrastrar con el ratón gira la vista; la rueda la acerca o aleja. &quot;Integración exacta&quot; sigue las ecuaciones del trompo, sin deriva.</source>
         <translation>Help
 
 - The arrow keys turn the angle of view.
@@ -37,7 +37,7 @@ can change it to any other value.
 The rotation frequencies that this menu changes
 are about the top&apos;s own axes.
 
-- &quot;Vectors&quot; (Options menu) draws from the pivot the angular momentum L (light blue, 0.45 m per kg·m²/s), the angular velocity ω (magenta, 3.5 mm per rad/s) and the weight&apos;s torque τ (orange, 0.15 m per N·m); none goes beyond 0.45 m. &quot;Slow motion&quot; slows the simulated time down and &quot;One step&quot; moves it 10 ms on while paused. Dragging with the mouse turns the view; the wheel brings it nearer or further.</translation>
+- &quot;Vectors&quot; (Options menu) draws from the pivot the angular momentum L (light blue, 0.45 m per kg·m²/s), the angular velocity ω (magenta, 3.5 mm per rad/s) and the weight&apos;s torque τ (orange, 0.15 m per N·m); none goes beyond 0.45 m. &quot;Slow motion&quot; slows the simulated time down and &quot;One step&quot; moves it 10 ms on while paused. Dragging with the mouse turns the view; the wheel brings it nearer or further. &quot;Exact integration&quot; follows the top&apos;s equations, without drift.</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
@@ -307,6 +307,10 @@ are about the top&apos;s own axes.
         <source>Vorlat es software libre: se puede usar, copiar, modificar y compartir según la GNU GPL 3 o posterior.</source>
         <translation>Vorlat is free software: anyone may use, copy, modify and share it under the GNU GPL 3 or later.</translation>
     </message>
+    <message>
+        <source>Integración e&amp;xacta</source>
+        <translation>E&amp;xact integration</translation>
+    </message>
 </context>
 <context>
     <name>framework::CommandLine</name>
@@ -340,6 +344,14 @@ are about the top&apos;s own axes.
     <message>
         <source>fp teórica (Hz)</source>
         <translation>fp theory (Hz)</translation>
+    </message>
+    <message>
+        <source>Error relativo Em (%)</source>
+        <translation>Relative error Em (%)</translation>
+    </message>
+    <message>
+        <source>Error relativo Lz (%)</source>
+        <translation>Relative error Lz (%)</translation>
     </message>
 </context>
 <context>

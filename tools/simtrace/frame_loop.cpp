@@ -15,6 +15,15 @@ void AddTimingOptions(OptionParser& parser, Timing& timing) {
                     1, {1.0, double(0x7FFFFFFF), true});
 }
 
+void AddIntegratorOption(OptionParser& parser, math3d::Integrator& integrator) {
+  parser.AddChoice("--integrator", {"scheme", "exact"},
+                   "the programs' explicit scheme (default) or the exact motion",
+                   [&integrator](std::size_t choice) {
+                     integrator =
+                         choice == 0 ? math3d::Integrator::Scheme : math3d::Integrator::Exact;
+                   });
+}
+
 SimulatedRun::SimulatedRun(const Timing& timing) {
   frame_ms_ = std::uint64_t(timing.frame_ms);
   if (timing.every_given) {

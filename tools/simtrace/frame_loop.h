@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <functional>
 
+#include "math/integrator.h"
 #include "math/substep_clock.h"
 #include "tools/simtrace/options.h"
 
@@ -18,6 +19,8 @@ struct Timing {
 };
 
 void AddTimingOptions(OptionParser& parser, Timing& timing);
+// --integrator scheme|exact: how the body moves, the programs' scheme unless given.
+void AddIntegratorOption(OptionParser& parser, math3d::Integrator& integrator);
 
 class SimulatedRun {
  public:

@@ -15,6 +15,8 @@ void RunFreeBodyTrace(const std::vector<std::string>& args, std::ostream& out) {
   bool rotating_view = false, paused = false;
   OptionParser parser("freebody");
   AddTimingOptions(parser, timing);
+  math3d::Integrator integrator = math3d::Integrator::Scheme;
+  AddIntegratorOption(parser, integrator);
   parser.AddNumbers("--example", "N", "example 1, 2 or 3 (about Imin, Imed, Imax)", &example, 1,
                     {1, 3, true}, &example_given);
   parser.AddNumbers("--euler", "PHI THETA PSI", "Euler angles, whole degrees 0 to 359", euler, 3,
@@ -31,6 +33,7 @@ void RunFreeBodyTrace(const std::vector<std::string>& args, std::ostream& out) {
 
   // As the window does it: an example, the scroll bars and the panel's Ok, start.
   freebody::Simulation block(run.Clock());
+  block.SetIntegrator(integrator);
   block.SetUpSimulation();
   if (example_given)
     freebody::ApplyExample(block, int(example));

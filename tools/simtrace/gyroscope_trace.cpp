@@ -14,6 +14,8 @@ void RunGyroscopeTrace(const std::vector<std::string>& args, std::ostream& out) 
   bool gravity_on = false, paused = false;
   OptionParser parser("gyroscope");
   AddTimingOptions(parser, timing);
+  math3d::Integrator integrator = math3d::Integrator::Scheme;
+  AddIntegratorOption(parser, integrator);
   parser.AddNumbers("--gravity", "G", "switch gravity on at t = 0 with this value (m/s2)", &gravity,
                     1, {-1000, 1000}, &gravity_on);
   parser.AddNumbers("--euler", "PHI THETA PSI", "Euler angles in degrees (default 0 270 0)", euler,
@@ -30,6 +32,7 @@ void RunGyroscopeTrace(const std::vector<std::string>& args, std::ostream& out) 
   // As the window does it: set-up, the scroll bars, the conditions panel's OK,
   // gravity, start.
   gyroscope::Simulation top(run.Clock());
+  top.SetIntegrator(integrator);
   top.SetUpSimulation();
   gyroscope::SetEulerAngles(top, float(euler[0]), float(euler[1]), float(euler[2]));
   gyroscope::ApplyInitialConditions(top, freq[0], freq[1], freq[2],

@@ -1,5 +1,6 @@
 #include "tools/simtrace/options.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
@@ -44,6 +45,14 @@ void OptionParser::AddFlag(const std::string& name, const std::string& help, boo
   options_.push_back({name, "", help, nullptr, 0, {}, set});
 }
 
+void OptionParser::AddChoice(const std::string& name, std::vector<std::string> choices,
+                             const std::string& help, std::function<void(std::size_t)> choose) {
+  std::string metavars;
+  for (const std::string& choice : choices) metavars += (metavars.empty() ? "" : "|") + choice;
+  options_.push_back(
+      {name, metavars, help, nullptr, 0, {}, nullptr, std::move(choices), std::move(choose)});
+}
+
 bool OptionParser::Parse(const std::vector<std::string>& args) {
   for (std::size_t i = 0; i < args.size(); ++i) {
     if (args[i] == "--help")
@@ -54,6 +63,15 @@ bool OptionParser::Parse(const std::vector<std::string>& args) {
         option = &candidate;
     if (!option)
       throw UsageError("unknown option '" + args[i] + "' for " + subcommand_);
+    if (!option->choices.empty()) {
+      const auto& choices = option->choices;
+      const auto chosen = i + 1 < args.size() ? std::find(choices.begin(), choices.end(), args[++i])
+                                              : choices.end();
+      if (chosen == choices.end())
+        throw UsageError(option->name + " takes " + option->metavars);
+      option->choose(std::size_t(chosen - choices.begin()));
+      continue;
+    }
     if (args.size() - i - 1 < std::size_t(option->count))
       throw UsageError(option->name + " needs " + std::to_string(option->count) + " number(s)");
     for (int k = 0; k < option->count; ++k) {
@@ -68,12 +86,12 @@ bool OptionParser::Parse(const std::vector<std::string>& args) {
 
 std::string OptionParser::Help() const {
   std::string text = "usage: simtrace " + subcommand_ + " [options]\n";
-  for (const Option& option : options_) {
-    const std::string head =
-        "  " + option.name + (option.metavars.empty() ? "" : " ") + option.metavars;
-    text += head + std::string(head.size() < 26 ? 26 - head.size() : 1, ' ') + option.help + "\n";
-  }
-  text += "  --help                  this text\n";
+  const auto line = [&text](const std::string& head, const std::string& help) {
+    text += "  " + head + std::string(head.size() < 27 ? 27 - head.size() : 1, ' ') + help + "\n";
+  };
+  for (const Option& option : options_)
+    line(option.name + (option.metavars.empty() ? "" : " ") + option.metavars, option.help);
+  line("--help", "this text");
   return text;
 }
 

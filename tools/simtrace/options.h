@@ -1,7 +1,10 @@
 #pragma once
 // Command-line options of the simtrace subcommands: named options followed by a
-// fixed count of numbers, and flags. Numbers are read the same in every locale.
+// fixed count of numbers or by one of a few words, and flags. Numbers are read the
+// same in every locale.
 
+#include <cstddef>
+#include <functional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -34,6 +37,9 @@ class OptionParser {
   void AddNumbers(const std::string& name, const std::string& metavars, const std::string& help,
                   double* values, int count, Limits limits, bool* given = nullptr);
   void AddFlag(const std::string& name, const std::string& help, bool* set);
+  // `name` followed by one of `choices`, whose index goes to `choose`.
+  void AddChoice(const std::string& name, std::vector<std::string> choices, const std::string& help,
+                 std::function<void(std::size_t)> choose);
 
   // Reads the arguments after the subcommand. False when --help was asked for.
   bool Parse(const std::vector<std::string>& args);
@@ -46,6 +52,8 @@ class OptionParser {
     int count;
     Limits limits;
     bool* given;
+    std::vector<std::string> choices = {};
+    std::function<void(std::size_t)> choose = {};
   };
   std::string subcommand_;
   std::vector<Option> options_;

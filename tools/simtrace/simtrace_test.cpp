@@ -53,6 +53,7 @@ TEST(SimtraceTest, BadInputIsOneErrorAndStatus2WithNoOutputAndHelpIsUsage) {
       {"gyroscope --every 0.005 --frame-ms 2", "--every must be a whole number of frames"},
       {"gyroscope --every 2 --seconds 1", "--every must be at most --seconds"},
       {"gyroscope --every 2e6", "--every must be between 0 and 1000000"},
+      {"gyroscope --integrator rk4", "--integrator takes scheme|exact"},
       {"freebody --example 1.5", "--example takes whole numbers between 1 and 3"},
       {"freebody --euler 0 360 0", "--euler takes whole numbers between 0 and 359"},
       {"freebody --frame-ms 0.5", "--frame-ms takes whole numbers between 1 and 2147483647"}};
