@@ -2,7 +2,7 @@
 # Runs every frame benchmark in one go, on the display there is or on a virtual one:
 #   bench/frames.sh [SECONDS] [BUILD_DIR]   (5 s each, build/ by default)
 # Prints each mode's figures, then both programs' unpaced rates over the plain program's
-# and their paced CPU use with the graphs over that without.
+# and their paced CPU use with the graphs, and in exact mode, over that without.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-5}
@@ -17,7 +17,7 @@ fi
 
 declare -A rate cpu
 for mode in plain "vorlat --unpaced" "tamsel --unpaced" vorlat tamsel "vorlat --graphs" \
-  "tamsel --graphs"; do
+  "tamsel --graphs" "vorlat --exact" "tamsel --exact"; do
   echo "== $mode"
   # shellcheck disable=SC2086  # a mode may carry its option
   output=$("$bench" $mode --seconds "$seconds")
@@ -32,4 +32,6 @@ done
 for program in vorlat tamsel; do
   awk -v name="$program" -v a="${cpu[$program --graphs]}" -v b="${cpu[$program]}" \
     'BEGIN { printf "%s_graphs_cpu_over_without %.2f\n", name, a / b }'
+  awk -v name="$program" -v a="${cpu[$program --exact]}" -v b="${cpu[$program]}" \
+    'BEGIN { printf "%s_exact_cpu_over_scheme %.2f\n", name, a / b }'
 done
