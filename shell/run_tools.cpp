@@ -40,11 +40,11 @@ RunTools::RunTools(SceneForm& form, TOpenGLPanel& panel, const record::History& 
 
 void RunTools::ShowGraphs(bool shown) {
   const QRect frame = form_.frameGeometry();
-  const int grown = shown ? strip_top_ + GraphsStrip::StripHeight - form_.centralWidget()->height()
-                          : 0;
+  const int grown =
+      shown ? strip_top_ + GraphsStrip::StripHeight - form_.centralWidget()->height() : 0;
   form_.SetClientHeight(shown ? strip_top_ + GraphsStrip::StripHeight : client_height_);
   strip_->setVisible(shown);
-  // On a short screen (a laptop's 768 rows) the window moves up so the strip's time axis stays in view.
+  // On a short screen (a laptop's 768 rows) the window moves up to keep the time axis in view.
   const QRect screen = form_.screen()->availableGeometry();
   const int overflow = frame.bottom() + grown - screen.bottom();
   if (overflow > 0)
