@@ -6,6 +6,7 @@
 #include <QFileDialog>
 #include <QKeySequence>
 #include <QMenuBar>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -223,6 +224,12 @@ void ExpectRunTools(SceneForm& form, const record::History& history, const QStri
         << control->objectName().toStdString();
   items[1]->trigger();
   EXPECT_EQ(form.size(), size);
+  // Low on the screen, it moves up to show the strip whole.
+  const QRect screen = form.screen()->availableGeometry();
+  form.move(form.x(), screen.bottom() - form.frameGeometry().height());
+  items[1]->trigger();
+  EXPECT_LE(form.frameGeometry().bottom(), screen.bottom());
+  items[1]->trigger();
 
   // Both files through their own dialogs, which never end the program.
   QSignalSpy deactivated(&form, &MainForm::Deactivated);
