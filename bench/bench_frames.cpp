@@ -78,7 +78,8 @@ double ResidentMegabytes() {
 
 int Usage() {
   std::fprintf(stderr,
-               "usage: bench_frames MODE [--unpaced] [--graphs] [--exact] [--seconds S] [--screenshot FILE]\n"
+               "usage: bench_frames MODE [--unpaced] [--graphs] [--exact] [--seconds S] "
+               "[--screenshot FILE]\n"
                "modes:");
   for (const auto& entry : Modes()) std::fprintf(stderr, " %s", entry.first.c_str());
   std::fprintf(stderr, "\n");
